@@ -1,0 +1,32 @@
+// What the command-line tool stands in for: a host without windows that hands the album
+// its parameter block and suite context.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/HostParameterBlock.h"
+#include "host/SuiteContext.h"
+#include "platform/text/Cp932.h"
+
+struct CliOptions {
+  std::string dataRoot;  // UTF-8; empty: the suite's default data root
+  std::string user = "user";
+};
+
+class CliSession {
+ public:
+  // Converts the options and initialises the application object; false (with a message on
+  // stderr) when a name has no code page 932 form.
+  bool Open(const CliOptions& options);
+
+ private:
+  Cp932String dataRoot_;
+  Cp932String usersFolder_;
+  Cp932String user_;
+  SuiteContext context_{};
+  SuiteErrorRecord error_{};
+  HostParameterBlock block_{};
+};
+
+int RunInfo(CliSession& session, const std::vector<std::string>& args);

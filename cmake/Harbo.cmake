@@ -1,0 +1,20 @@
+# Shared compile settings for every target of the project.
+add_library(harbo_options INTERFACE)
+target_compile_options(harbo_options INTERFACE -Wall -Wextra -Werror)
+target_include_directories(harbo_options INTERFACE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src)
+
+if(HARBO_SANITIZE)
+  target_compile_options(harbo_options INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(harbo_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# harbo_sources(VAR folder...) collects the sources of the given folders.
+function(harbo_sources out)
+  set(files)
+  foreach(dir ${ARGN})
+    file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp)
+    list(APPEND files ${found})
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,23 @@
+// Plain controls: a text and a push button. A button click reaches its parent as
+// WM_COMMAND with the button's id and BN_CLICKED.
+#pragma once
+
+#include "platform/win/Wnd.h"
+
+class CStatic : public CWnd {
+ public:
+  void SetText(const Cp932String& text);
+
+ protected:
+  WindowWidget* MakeWidget(WindowWidget* parent) override;
+};
+
+class CButton : public CWnd {
+ public:
+  void SetText(const Cp932String& text);
+  // Clicks the button as a user would.
+  void Click();
+
+ protected:
+  WindowWidget* MakeWidget(WindowWidget* parent) override;
+};

@@ -1,0 +1,70 @@
+#include "browse/IndexTree.h"
+
+#include <cstdio>
+
+namespace indextree {
+namespace {
+
+HTREEITEM FindByValue(const CTreeCtrl* tree, LPARAM value) {
+  for (int i = 0; i < tree->GetCount(); ++i) {
+    const HTREEITEM item = tree->GetItemAt(i);
+    if (tree->GetItemData(item) == value) return item;
+  }
+  return 0;
+}
+
+Cp932String YearLabel(int year) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%d", year);
+  return Cp932String(buffer) + cp932::Lit("年");
+}
+
+// Everything after "全て": the years, the favourites and, while there are any, the bursts.
+void AddCategoriesAfterAll(CTreeCtrl* tree, const Categories& categories) {
+  for (int year : categories.years) tree->InsertItem(YearLabel(year), year);
+  tree->InsertItem(cp932::Lit("お気に入り"), kFavourites);
+  if (categories.hasBurst) tree->InsertItem(cp932::Lit("連続"), kBurst);
+}
+
+}  // namespace
+
+void Build(CTreeCtrl* tree, const Categories& categories, LPARAM remembered) {
+  if (tree == nullptr || !IsWindow(tree)) return;
+  tree->DeleteAllItems();
+  tree->InsertItem(cp932::Lit("全て"), kAll);
+  AddCategoriesAfterAll(tree, categories);
+  if (!SelectByValue(tree, remembered)) SelectByValue(tree, kAll);
+}
+
+void Rebuild(CTreeCtrl* tree, const Categories& categories) {
+  if (tree == nullptr || !IsWindow(tree)) return;
+  for (int i = tree->GetCount() - 1; i >= 0; --i) {
+    const HTREEITEM item = tree->GetItemAt(i);
+    if (tree->GetItemData(item) != kAll) tree->DeleteItem(item);
+  }
+  AddCategoriesAfterAll(tree, categories);
+}
+
+void AddSearchNode(CTreeCtrl* tree) {
+  if (tree == nullptr || !IsWindow(tree) || FindByValue(tree, kSearch) != 0) return;
+  tree->InsertItem(cp932::Lit("検索結果"), kSearch);
+}
+
+void RemoveSearchNode(CTreeCtrl* tree) {
+  if (tree == nullptr || !IsWindow(tree)) return;
+  if (const HTREEITEM item = FindByValue(tree, kSearch)) tree->DeleteItem(item);
+}
+
+bool SelectByValue(CTreeCtrl* tree, LPARAM value) {
+  if (tree == nullptr || !IsWindow(tree)) return false;
+  const HTREEITEM item = FindByValue(tree, value);
+  return item != 0 && tree->SelectItem(item);
+}
+
+LPARAM SelectedValue(const CTreeCtrl* tree) {
+  if (tree == nullptr) return 0;
+  const HTREEITEM item = tree->GetSelectedItem();
+  return item != 0 ? tree->GetItemData(item) : 0;
+}
+
+}  // namespace indextree

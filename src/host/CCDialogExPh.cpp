@@ -1,0 +1,57 @@
+#include "host/CCDialogExPh.h"
+
+#include "host/CHarboPhotoApp.h"
+#include "host/SuiteRegistry.h"
+#include "resources/DialogTemplates.h"
+
+namespace {
+
+std::unique_ptr<CWnd> MakeControl(const res::ControlTemplate& t, HWND parent) {
+  const Cp932String text = cp932::Lit(t.text);
+  if (t.kind == res::ControlKind::kButton) {
+    auto button = std::make_unique<CButton>();
+    button->Create(text, WS_CHILD | WS_VISIBLE, t.rect, parent, t.id);
+    button->SetText(text);
+    return button;
+  }
+  auto label = std::make_unique<CStatic>();
+  label->Create(text, WS_CHILD | WS_VISIBLE, t.rect, parent, t.id);
+  label->SetText(text);
+  return label;
+}
+
+}  // namespace
+
+intptr_t CCDialogExPh::DoModal() {
+  if (suite::Context() == nullptr) return -1;
+  if (!suite::BeginOperation(suite::kAlbumModule, suite::kKindModalDialog, 1, 0, 0)) return -1;
+  const intptr_t result = CDialog::DoModal();
+  suite::EndOperation(suite::kAlbumModule, suite::kKindModalDialog, 0);
+  return result;
+}
+
+BOOL CCDialogExPh::OnInitDialog() {
+  controls_.clear();
+  const res::DialogTemplate* t = res::FindDialogTemplate(templateId());
+  if (t == nullptr) return 1;
+  SetWindowText(cp932::Lit(t->caption));
+  MoveWindow(0, 0, t->width, t->height, false);
+  for (const auto& control : t->controls) controls_.push_back(MakeControl(control, this));
+  return 1;
+}
+
+CWnd* CCDialogExPh::Control(UINT id) const {
+  for (const auto& control : controls_)
+    if (control->GetDlgCtrlID() == id) return control.get();
+  return nullptr;
+}
+
+int AlbumMessageBox(const Cp932String& text, UINT type, HWND owner) {
+  SuiteContext* context = suite::Context();
+  if (context == nullptr) return 0;
+  if (!suite::BeginOperation(suite::kAlbumModule, suite::kKindMessageBox, 1, 0, 0)) return 0;
+  if (owner == nullptr) owner = context->hostMainWindow;
+  const int answer = MessageBoxA(owner, text.c_str(), TheApp().title().c_str(), type);
+  suite::EndOperation(suite::kAlbumModule, suite::kKindMessageBox, 0);
+  return answer;
+}

@@ -1,0 +1,115 @@
+// The album's one process-wide application object: its identity, the folders and registry
+// keys of the current user (formed on first use and cached until a piece changes), the
+// album's registry settings, and the questions many commands ask: may the album talk to
+// the phone now, and can a document be opened in its program.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "host/CWinAppCdma.h"
+#include "host/HostParameterBlock.h"
+#include "platform/registry/Registry.h"
+
+class CHarboPhotoApp : public CWinAppCdma {
+ public:
+  // Every cached path; SetUser and Initialise clear them by these names.
+  enum class Path {
+    kDataRoot,
+    kDataFolder,
+    kUsersFolder,
+    kUserFolder,
+    kAlbumFolder,
+    kWorkFolder,
+    kLogFolder,
+    kCallbackFolder,
+    kSharedFolder,
+    kUsersRegistryKey,
+    kSuiteRegistryKey,
+    kUserRegistryKey,
+    kAlbumRegistryKey,
+    kCount
+  };
+
+  static constexpr const char* kDatabaseFileName = "HBPH0200.dat";
+  static constexpr const char* kSuiteKey = "Software\\Pelkin Soft\\Harbo Suite";
+
+  CHarboPhotoApp();
+
+  const Cp932String& title() const { return title_; }
+  const Cp932String& helpFile() const { return helpFile_; }
+  const Cp932String& albumFolderName() const { return albumFolderName_; }
+  const Cp932String& userName() const { return userName_; }
+  HKEY registryRoot() const { return registryRoot_; }
+
+  // Takes over the host's values; 1 on success, 0 without a tool object (error 5 when the
+  // report flag is set). A second call on an initialised object changes nothing.
+  int Initialise(int module, const HostParameterBlock& block, int report);
+  // The tree-setting step: saves first when the flag is 0, initialises afresh from the
+  // block and opens the user's album. False when initialisation failed.
+  bool TakeHostParameters(const HostParameterBlock& block, int flag);
+  // Makes the user's folders and registry key and opens the user's album; nothing
+  // happens without a user.
+  void OpenUserAlbum();
+  // Saves the open library; there is nothing to save while no library is open.
+  int SaveLibrary();
+  // The category the index tree starts on ("IndexView"/"TabCurrent").
+  LPARAM RememberedCategory();
+  // Makes every missing level of the album folder and of the user registry key.
+  bool MakeAlbumFolder();
+  bool MakeUserRegistryKey();
+
+  void SetUser(const Cp932String& name);
+  // Switches to another data folder: the users folder and data folder, then every path.
+  void SetDataFolder(const Cp932String& folder, const Cp932String& user);
+
+  const Cp932String& GetPath(Path which);
+  Cp932String DatabasePath() { return Join(GetPath(Path::kAlbumFolder), kDatabaseFileName); }
+  Cp932String SettingsFilePath() { return Join(GetPath(Path::kSharedFolder), kSettingsFileName); }
+  // The colour scheme file for a scheme number counted from 0.
+  Cp932String ColorSchemePath(int number);
+
+  // Album settings in a section of the album registry key; missing values give the default.
+  int ReadInt(const Cp932String& section, const Cp932String& name, int fallback);
+  Cp932String ReadText(const Cp932String& section, const Cp932String& name,
+                       const Cp932String& fallback);
+  bool WriteInt(const Cp932String& section, const Cp932String& name, int value);
+  bool WriteText(const Cp932String& section, const Cp932String& name, const Cp932String& value);
+
+  // 1 when the album may talk to the phone for the operation code (7, 9, 11); otherwise 0
+  // and the user has been told why.
+  int CheckPhoneAccess(int operationCode);
+  // Opens a file or address in its program; 1 on success, else 0 and the message to show.
+  int OpenDocument(const Cp932String& target, Cp932String* message);
+  BOOL PreTranslateMessage(MSG* msg) override;
+
+  // The phone-block value the frame takes when it is created (0: phone commands allowed).
+  int phoneBlock() const { return phoneBlock_; }
+  int colorScheme() const { return colorScheme_; }
+  void SetColorScheme(int number) { colorScheme_ = number; }
+
+ private:
+  static Cp932String Join(const Cp932String& a, const Cp932String& b);
+  Cp932String FormPath(Path which);
+  void ClearPath(Path which) { paths_[static_cast<size_t>(which)].reset(); }
+  void ClearAllPaths();
+  void ClearUserPaths();
+  HKEY OpenSection(const Cp932String& section, bool create);
+  void CloseSection(HKEY key);
+
+  Cp932String title_;
+  Cp932String helpFile_;
+  Cp932String albumFolderName_;
+  Cp932String userName_;
+  HKEY registryRoot_;
+  // Values the host gave.
+  Cp932String hostUsersFolder_;
+  Cp932String hostUsersRegistryKey_;
+  Cp932String hostDataRoot_;
+  std::array<std::optional<Cp932String>, static_cast<size_t>(Path::kCount)> paths_;
+  int phoneBlock_ = 0;
+  int colorScheme_ = 0;
+};
+
+// The application object, made once per process.
+CHarboPhotoApp& TheApp();

@@ -1,0 +1,207 @@
+// The module's exported entry points. Each is a few lines that forward to the application
+// object or the frame; nothing thrown inside ever reaches the host.
+#include <exception>
+
+#include "browse/IndexTree.h"
+#include "host/CHarboPhotoApp.h"
+#include "host/CMainFrame.h"
+#include "host/OrbPhotoApi.h"
+#include "host/SuiteRegistry.h"
+#include "library/DataConversion.h"
+#include "resources/CommandIds.h"
+#include "resources/MenuResources.h"
+
+namespace {
+
+// Runs the body and turns anything thrown into the given result.
+template <class Result, class Body>
+Result Guarded(Result onFailure, Body body) {
+  try {
+    return body();
+  } catch (...) {
+    return onFailure;
+  }
+}
+
+// The application object exists from the moment the module is loaded.
+const bool kAppMade = (TheApp(), true);
+
+void UpdateMenuItem(CMenu* menu, int index, CMainFrame* frame) {
+  UINT id = menu->GetMenuItemID(index);
+  if (id == 0) return;
+  if (CMenu* sub = menu->GetSubMenu(index)) id = sub->GetMenuItemID(0);
+  if (id == 0 || id == static_cast<UINT>(-1) || cmd::IsHostCommand(id)) return;
+  CCmdUI ui(id);
+  const bool updated = frame->OnCmdMsg(id, &ui);
+  menu->EnableItem(index, updated ? ui.enabled() : frame->HasCommandHandler(id));
+  if (menu->GetSubMenu(index) == nullptr) menu->CheckItem(index, updated ? ui.checked() : 0, ui.radio());
+}
+
+void BuildIndexTree() {
+  SuiteContext* context = suite::Context();
+  if (context == nullptr) return;
+  indextree::Build(context->indexTree, indextree::Categories{}, TheApp().RememberedCategory());
+}
+
+}  // namespace
+
+ORBPHOTO_API HWND OrbPhotoCreateWindows(const HostParameterBlock* block) {
+  return Guarded<HWND>(nullptr, [&]() -> HWND {
+    if (MainFrame() != nullptr) return MainFrame();
+    if (block == nullptr) return nullptr;
+    OrbPhotoChangeColor(block->colorScheme);
+    auto* frame = new CMainFrame();
+    const RECT rect{block->frameLeft, block->frameTop, block->frameRight, block->frameBottom};
+    if (!frame->CreateFrame(block->hostWindow, rect)) {
+      delete frame;
+      return nullptr;
+    }
+    SetMainFrame(frame);
+    frame->MoveWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, true);
+    return frame;
+  });
+}
+
+ORBPHOTO_API int OrbPhotoDestroyWindows() {
+  return Guarded(1, [] {
+    CMainFrame* frame = MainFrame();
+    if (frame == nullptr) return 1;
+    frame->SaveSettings(true);
+    SetMainFrame(nullptr);
+    SendMessage(frame, WM_CLOSE, 0, 0);
+    return 1;
+  });
+}
+
+ORBPHOTO_API int OrbPhotoMoveWindow(int x, int y, int width, int height, int repaint) {
+  return Guarded(1, [&] {
+    if (CMainFrame* frame = MainFrame()) frame->MoveWindow(x, y, width, height, repaint != 0);
+    return 1;
+  });
+}
+
+ORBPHOTO_API int OrbPhotoShowWindow(int command) {
+  return Guarded(1, [&] {
+    CMainFrame* frame = MainFrame();
+    if (frame == nullptr) return 1;
+    frame->ShowWindow(command);
+    frame->OnHostShow(command);
+    return 1;
+  });
+}
+
+ORBPHOTO_API int OrbPhotoPreTranslateMessage(MSG* msg) {
+  return Guarded(0, [&] {
+    if (MainFrame() == nullptr) return 1;
+    return TheApp().PreTranslateMessage(msg) != 0 ? 1 : 0;
+  });
+}
+
+ORBPHOTO_API HMENU OrbPhotoGetMenu() {
+  return Guarded<HMENU>(nullptr, []() -> HMENU {
+    if (MainFrame() == nullptr) return nullptr;
+    return res::LoadMenu(res::kMainMenu).release();
+  });
+}
+
+ORBPHOTO_API int OrbPhotoInitMenuPopup(HMENU menu, int /*index*/, int /*systemMenu*/) {
+  return Guarded(1, [&] {
+    CMainFrame* frame = MainFrame();
+    if (frame == nullptr || menu == nullptr) return 1;
+    for (int i = 0; i < menu->GetMenuItemCount(); ++i) UpdateMenuItem(menu, i, frame);
+    return 1;
+  });
+}
+
+ORBPHOTO_API LRESULT OrbPhotoCommand(WPARAM command, LPARAM control) {
+  return Guarded<LRESULT>(0, [&]() -> LRESULT {
+    CMainFrame* frame = MainFrame();
+    if (frame == nullptr) return 1;
+    return SendMessage(frame, WM_COMMAND, command, control);
+  });
+}
+
+ORBPHOTO_API int OrbPhotoChangeUser(const char* /*userName*/) {
+  return Guarded(1, [] {
+    CMainFrame* frame = MainFrame();
+    if (frame == nullptr) return 1;
+    frame->SaveSettings(false);
+    TheApp().SaveLibrary();
+    TheApp().OpenUserAlbum();
+    frame->LoadSettings();
+    return 1;
+  });
+}
+
+ORBPHOTO_API int OrbPhotoChangeColor(int scheme) {
+  return Guarded(1, [&] {
+    TheApp().SetColorScheme(scheme);
+    if (CMainFrame* frame = MainFrame()) frame->Invalidate();
+    return 1;
+  });
+}
+
+ORBPHOTO_API int OrbPhotoSynchro() {
+  return Guarded(1, [] {
+    if (CMainFrame* frame = MainFrame()) SendMessage(frame, WM_COMMAND, cmd::kHostRead, 0);
+    return 1;
+  });
+}
+
+ORBPHOTO_API HWND OrbPhotoGetWnd() {
+  return Guarded<HWND>(nullptr, [] { return static_cast<HWND>(MainFrame()); });
+}
+
+ORBPHOTO_API int OrbPhotoChangeMobilePhone() {
+  return Guarded(1, [] {
+    if (CMainFrame* frame = MainFrame()) frame->OnPhoneChanged();
+    return 1;
+  });
+}
+
+ORBPHOTO_API int OrbPhotoSaveData() {
+  return Guarded(1, [] {
+    TheApp().SaveLibrary();
+    return 1;
+  });
+}
+
+ORBPHOTO_API int OrbPhotoChangeDataFolder(const char* dataFolder, const char* userName) {
+  return Guarded(1, [&] {
+    CHarboPhotoApp& app = TheApp();
+    if (MainFrame() != nullptr) MainFrame()->SaveSettings(false);
+    app.SetDataFolder(dataFolder != nullptr ? dataFolder : "", userName != nullptr ? userName : "");
+    app.OpenUserAlbum();
+    if (MainFrame() != nullptr) MainFrame()->LoadSettings();
+    suite::PostAlbumChanged(1);
+    return 1;
+  });
+}
+
+ORBPHOTO_API int OrbPhotoTreeSetting(const HostParameterBlock* block, int flag) {
+  return Guarded(1, [&] {
+    if (block == nullptr) return 1;
+    if (TheApp().TakeHostParameters(*block, flag)) BuildIndexTree();
+    return 1;
+  });
+}
+
+ORBPHOTO_API int OrbPhotoTreeItemSelect(int32_t /*a*/, int32_t b, intptr_t c) {
+  return Guarded(1, [&] {
+    if (CMainFrame* frame = MainFrame())
+      SendMessage(frame, WM_USER + 0x221, static_cast<WPARAM>(c), static_cast<LPARAM>(b));
+    return 1;
+  });
+}
+
+ORBPHOTO_API int OrbPhotoDataConvert(DataConversionBlock* block) {
+  return Guarded(0, [&] { return conversion::Convert(block); });
+}
+
+ORBPHOTO_API int OrbPhotoDataConvertPrev(DataConversionBlock* block) {
+  return Guarded(0, [&] { return conversion::PrepareSafetyCopy(block); });
+}
+
+ORBPHOTO_API int OrbPhotoDataConvertError(DataConversionBlock* block) {
+  return Guarded(0, [&] { return conversion::RestoreSafetyCopy(block); });
+}

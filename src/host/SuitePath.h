@@ -1,0 +1,27 @@
+// The suite's path functions. The separator is "/"; a part that starts with "//" is a
+// network path and keeps both separators.
+#pragma once
+
+#include <initializer_list>
+
+#include "platform/text/Cp932.h"
+
+namespace suite {
+
+Cp932String RemoveLeadingSeparators(const Cp932String& text);
+Cp932String RemoveTrailingSeparators(const Cp932String& text);
+Cp932String AddTrailingSeparator(const Cp932String& text);
+
+// Removes the n-th component counted from the left (from 1), or the last one when n is -1.
+Cp932String CutPath(const Cp932String& path, int n);
+
+// Joins the non-empty parts: each leading "../" of a part climbs one level of the result
+// built so far; a part's leading and trailing separators are dropped (a network part keeps
+// its "//", and the first part keeps the root of an absolute path), and one separator
+// goes between parts.
+Cp932String JoinPath(std::initializer_list<Cp932String> parts);
+
+// The folder of the running program, taken once and cached.
+const Cp932String& InstallFolder();
+
+}  // namespace suite
