@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "platform/text/Cp932.h"
+
+namespace {
+
+struct Convertible {
+  const char* utf8;
+  const char* cp932;
+};
+
+class Cp932Converts : public testing::TestWithParam<Convertible> {};
+
+TEST_P(Cp932Converts, ToTheExpectedBytesAndBackToTheSameBytes) {
+  const std::optional<Cp932String> bytes = cp932::FromUtf8(GetParam().utf8);
+  ASSERT_TRUE(bytes.has_value());
+  EXPECT_EQ(*bytes, GetParam().cp932);
+  const std::optional<std::string> back = cp932::ToUtf8(*bytes);
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(cp932::FromUtf8(*back), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Characters, Cp932Converts,
+    testing::Values(Convertible{"abc\\", "abc\\"},
+                    Convertible{"あいう", "\x82\xa0\x82\xa2\x82\xa4"},
+                    Convertible{"\xe3\x80\x9c", "\x81\x60"},  // wave dash U+301C
+                    Convertible{"\xef\xbd\x9e", "\x81\x60"},  // full-width tilde U+FF5E
+                    Convertible{"－", "\x81\x7c"}, Convertible{"①", "\x87\x40"},
+                    Convertible{"ｱｲｳﾟ", "\xb1\xb2\xb3\xdf"},
+                    Convertible{"表ソ", "\x95\x5c\x83\x5c"}, Convertible{"纊", "\xfa\x5c"}));
+
+class Cp932Refuses : public testing::TestWithParam<const char*> {};
+
+TEST_P(Cp932Refuses, UtfTextWithoutACodePage932Form) {
+  EXPECT_FALSE(cp932::FromUtf8(GetParam()).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Characters, Cp932Refuses,
+                         testing::Values("caf\xc3\xa9", "\xf0\x9f\x98\x80", "a\xff", "\xe3\x81"));
+
+TEST(Cp932, RefusesBytesThatAreNotCodePage932) {
+  EXPECT_FALSE(cp932::ToUtf8("\x80").has_value());
+  EXPECT_FALSE(cp932::ToUtf8("a\x82").has_value());
+  EXPECT_EQ(cp932::ToUtf8Lossy("a\x80"
+                               "b\x82\xa0"),
+            "a?bあ");
+}
+
+struct CutCase {
+  const char* text;
+  size_t maxBytes;
+  const char* expected;
+};
+
+class Cp932Cut : public testing::TestWithParam<CutCase> {};
+
+TEST_P(Cp932Cut, NeverSplitsADoubleByteCharacter) {
+  const Cp932String text = cp932::Lit(GetParam().text);
+  const Cp932String expected = cp932::Lit(GetParam().expected);
+  EXPECT_EQ(cp932::Cut(text, GetParam().maxBytes), expected);
+  EXPECT_EQ(cp932::CutPoint(text, GetParam().maxBytes), expected.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Cp932Cut,
+                         testing::Values(CutCase{"あいう", 3, "あ"}, CutCase{"あいう", 4, "あい"},
+                                         CutCase{"aあ", 2, "a"}, CutCase{"ｱｲｳ", 2, "ｱｲ"},
+                                         CutCase{"表a", 1, ""}, CutCase{"abc", 10, "abc"},
+                                         CutCase{"あ", 0, ""}));
+
+TEST(Cp932, DropsADanglingLeadByteWhenCutting) {
+  EXPECT_EQ(cp932::CutPoint("ab\x82", 10), 2u);
+  EXPECT_EQ(cp932::Cut("\x82", 1), "");
+  EXPECT_EQ(cp932::CharCount("ab\x82"), 3u);
+}
+
+TEST(Cp932, CountsADoubleByteCharacterAsOneAndHalfWidthKatakanaAsOne) {
+  EXPECT_EQ(cp932::CharCount(cp932::Lit("aあｱ①")), 4u);
+}
+
+TEST(Cp932, UpperCasesAsciiButNotTrailBytes) {
+  // ヂ is 0x83 0x61: its trail byte is the code of 'a' and must stay as it is.
+  EXPECT_EQ(cp932::AsciiUpper(cp932::Lit("abヂz")), cp932::Lit("ABヂZ"));
+}
+
+}  // namespace
