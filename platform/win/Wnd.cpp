@@ -121,7 +121,9 @@ WindowWidget* CWnd::MakeWidget(WindowWidget* parent) { return new WindowWidget(t
 bool CWnd::Create(const Cp932String& title, DWORD style, const RECT& rect, HWND parent, UINT id) {
   if (alive_) return false;
   if (parent != nullptr && !IsWindow(parent)) return false;
-  const bool child = (style & WS_CHILD) != 0 && parent != nullptr;
+  // A child window needs a parent, as the window system refuses one without.
+  const bool child = (style & WS_CHILD) != 0;
+  if (child && parent == nullptr) return false;
   widget_ = MakeWidget(child ? parent->widget() : nullptr);
   parent_ = parent;
   style_ = style;
@@ -155,8 +157,11 @@ bool CWnd::DestroyWindow() {
 // Child windows go before their parent, as the window system destroys them.
 void CWnd::DestroyChildren() {
   if (widget_ == nullptr) return;
-  for (auto* child : widget_->findChildren<WindowWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (child->owner() != nullptr) child->owner()->DestroyWindow();
+  // The widget class has no meta-object of its own, so children are told apart by their type.
+  const QObjectList children = widget_->children();
+  for (QObject* object : children) {
+    auto* child = dynamic_cast<WindowWidget*>(object);
+    if (child != nullptr && child->owner() != nullptr) child->owner()->DestroyWindow();
   }
 }
 

@@ -17,6 +17,7 @@ bool StartsWithNetwork(const Cp932String& part) { return part.rfind("//", 0) == 
 // The result without its last component; the root stays the root.
 Cp932String Climb(const Cp932String& result) {
   const Cp932String trimmed = RemoveTrailingSeparators(result);
+  if (trimmed.empty()) return result.empty() ? Cp932String() : Cp932String(1, kSep);
   const size_t pos = trimmed.rfind(kSep);
   if (pos == Cp932String::npos) return {};
   if (pos == 0) return Cp932String(1, kSep);

@@ -1,0 +1,265 @@
+#include "host/CHarboPhotoApp.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "host/CExclusive.h"
+#include "platform/fileio/FileIo.h"
+#include "platform/shell/Shell.h"
+#include "tests/support/AlbumFixture.h"
+
+namespace {
+
+using Path = CHarboPhotoApp::Path;
+
+class AppPaths : public AlbumFixture {};
+
+}  // namespace
+
+TEST_F(AppPaths, DerivesEveryFolderFromTheHostsValues) {
+  ASSERT_TRUE(Initialise());
+  CHarboPhotoApp& app = TheApp();
+  EXPECT_EQ(app.GetPath(Path::kDataRoot), dataRoot_);
+  EXPECT_EQ(app.GetPath(Path::kDataFolder), usersFolder_);
+  EXPECT_EQ(app.GetPath(Path::kUserFolder), usersFolder_ + "/taro");
+  EXPECT_EQ(app.GetPath(Path::kAlbumFolder), usersFolder_ + "/taro/Album");
+  EXPECT_EQ(app.GetPath(Path::kWorkFolder), usersFolder_ + "/taro/Work");
+  EXPECT_EQ(app.GetPath(Path::kLogFolder), dataRoot_ + "/Log");
+  EXPECT_EQ(app.DatabasePath(), usersFolder_ + "/taro/Album/HBPH0200.dat");
+  EXPECT_EQ(app.ColorSchemePath(0), usersFolder_ + "/color1.dat");
+  EXPECT_EQ(app.GetPath(Path::kAlbumRegistryKey),
+            "Software\\Pelkin Soft\\Harbo Suite\\Users\\taro\\Album");
+  EXPECT_EQ(app.GetPath(Path::kSuiteRegistryKey), "Software\\Pelkin Soft\\Harbo Suite");
+}
+
+TEST_F(AppPaths, WithoutAUsersFolderTheDataFolderIsTheDataRootPlusUsers) {
+  block_.usersFolder = "";
+  ASSERT_TRUE(Initialise());
+  EXPECT_EQ(TheApp().GetPath(Path::kDataFolder), dataRoot_ + "/Users");
+  EXPECT_EQ(TheApp().GetPath(Path::kUsersFolder), dataRoot_);
+}
+
+TEST_F(AppPaths, TheAlbumFolderNameComesFromTheSuiteContext) {
+  std::strcpy(suite_.context.moduleFolderNames[1], "Photos");
+  ASSERT_TRUE(Initialise());
+  EXPECT_EQ(TheApp().GetPath(Path::kAlbumFolder), usersFolder_ + "/taro/Photos");
+}
+
+TEST_F(AppPaths, ChangingTheUserMovesTheDatabaseButNotTheSharedFolders) {
+  ASSERT_TRUE(Initialise());
+  CHarboPhotoApp& app = TheApp();
+  const Cp932String log = app.GetPath(Path::kLogFolder);
+  app.SetUser("hanako");
+  EXPECT_EQ(app.DatabasePath(), usersFolder_ + "/hanako/Album/HBPH0200.dat");
+  EXPECT_EQ(app.GetPath(Path::kWorkFolder), usersFolder_ + "/hanako/Work");
+  EXPECT_EQ(app.GetPath(Path::kUserRegistryKey), "Software\\Pelkin Soft\\Harbo Suite\\Users\\hanako");
+  EXPECT_EQ(app.GetPath(Path::kLogFolder), log);
+}
+
+TEST_F(AppPaths, ASecondInitialiseOnAnInitialisedObjectChangesNothing) {
+  ASSERT_TRUE(Initialise());
+  const std::string other = temp_.file("Other");
+  block_.usersFolder = other.c_str();
+  EXPECT_EQ(TheApp().Initialise(suite::kAlbumModule, block_, 1), 1);
+  EXPECT_EQ(TheApp().GetPath(Path::kDataFolder), usersFolder_);
+}
+
+TEST_F(AppPaths, AMissingToolObjectFailsWithError5OnlyWhenReporting) {
+  CHarboPhotoApp& app = TheApp();
+  app.SetToolForTest(nullptr);
+  EXPECT_EQ(app.Initialise(suite::kAlbumModule, block_, 0), 0);
+  EXPECT_EQ(suite_.error.code, 0);
+  EXPECT_EQ(app.Initialise(suite::kAlbumModule, block_, 1), 0);
+  EXPECT_EQ(suite_.error.code, suite::kErrorNoTool);
+  app.SetToolForTest(std::make_unique<CWinAppCdma_Tool>());
+}
+
+TEST_F(AppPaths, OpeningTheAlbumMakesEveryLevelOfItsFolder) {
+  ASSERT_TRUE(TheApp().TakeHostParameters(block_, 1));
+  EXPECT_TRUE(std::filesystem::is_directory(usersFolder_ + "/taro/Album"));
+}
+
+TEST_F(AppPaths, WithoutAUserNothingIsMade) {
+  block_.userName = "";
+  ASSERT_TRUE(TheApp().TakeHostParameters(block_, 1));
+  EXPECT_FALSE(std::filesystem::exists(usersFolder_));
+}
+
+TEST_F(AppPaths, AnAlbumFolderUnderAFileFailsCleanly) {
+  std::filesystem::create_directories(usersFolder_);
+  { FILE* f = std::fopen((usersFolder_ + "/taro").c_str(), "w"); std::fclose(f); }
+  ASSERT_TRUE(Initialise());
+  EXPECT_FALSE(TheApp().MakeAlbumFolder());
+}
+
+class AppSettings : public AlbumFixture {
+ protected:
+  void SetUp() override {
+    AlbumFixture::SetUp();
+    ASSERT_TRUE(Initialise());
+  }
+};
+
+TEST_F(AppSettings, MissingValuesGiveTheirDefaults) {
+  EXPECT_EQ(TheApp().ReadInt("Main", "Sort", 2), 2);
+  EXPECT_EQ(TheApp().ReadText("Main", "Name", "none"), "none");
+}
+
+TEST_F(AppSettings, NumbersAndTextsRoundTripUnderTheAlbumKey) {
+  CHarboPhotoApp& app = TheApp();
+  ASSERT_TRUE(app.WriteInt("Main", "Sort", static_cast<int>(0x80000001u)));
+  ASSERT_TRUE(app.WriteText("Favorite", "Name1", cp932::Lit("家族")));
+  EXPECT_EQ(static_cast<uint32_t>(app.ReadInt("Main", "Sort", 2)), 0x80000001u);
+  EXPECT_EQ(app.ReadText("Favorite", "Name1", ""), cp932::Lit("家族"));
+  // A text is not a number: the default comes back.
+  EXPECT_EQ(app.ReadInt("Favorite", "Name1", 9), 9);
+  app.SetUser("other");
+  EXPECT_EQ(app.ReadInt("Main", "Sort", 2), 2);
+}
+
+TEST_F(AppSettings, TheSuiteLibraryAndThePlatformCallsReachTheSameValues) {
+  suite_.context.fileAccessMode = 1;
+  ASSERT_TRUE(TheApp().WriteInt("Main", "ImageSize", 240));
+  suite_.context.fileAccessMode = 0;
+  EXPECT_EQ(TheApp().ReadInt("Main", "ImageSize", 160), 240);
+}
+
+namespace {
+
+// Timers that only record; the test fires them by sending WM_TIMER.
+class FakeTimers : public win::TimerSource {
+ public:
+  void Start(HWND window, uintptr_t id, UINT ms) override {
+    started.push_back({window, id, ms});
+  }
+  void Stop(HWND window, uintptr_t id) override { stopped.push_back({window, id, 0}); }
+  struct Timer {
+    HWND window;
+    uintptr_t id;
+    UINT ms;
+  };
+  std::vector<Timer> started;
+  std::vector<Timer> stopped;
+};
+
+class PhoneAccess : public AlbumFixture {
+ protected:
+  void SetUp() override {
+    AlbumFixture::SetUp();
+    ASSERT_TRUE(Initialise());
+    win::SetTimerSourceForTest(&timers_);
+  }
+  void TearDown() override {
+    win::SetTimerSourceForTest(nullptr);
+    AlbumFixture::TearDown();
+  }
+  void Refuse(int32_t reason) {
+    suite_.host.permissionAnswer = 0;
+    suite_.host.refusalReason = reason;
+  }
+  std::string LastBox() const { return boxes_.empty() ? "" : boxes_.back().text; }
+
+  FakeTimers timers_;
+};
+
+}  // namespace
+
+TEST_F(PhoneAccess, GrantedAccessRegistersTheAlbumsPhoneOperation) {
+  EXPECT_EQ(TheApp().CheckPhoneAccess(7), 1);
+  EXPECT_EQ(suite::GetRunningPhoneOperation(0), 65536 + 2);
+  EXPECT_TRUE(boxes_.empty());
+  EXPECT_EQ(suite::EndOperation(2, 1, 1), 1);
+}
+
+TEST_F(PhoneAccess, EachRefusalReasonShowsItsMessage) {
+  Refuse(1);
+  EXPECT_EQ(TheApp().CheckPhoneAccess(7), 0);
+  EXPECT_NE(LastBox().find("起動処理中"), std::string::npos);
+  EXPECT_EQ(boxes_.back().type, MB_ICONEXCLAMATION);
+  Refuse(7);
+  TheApp().CheckPhoneAccess(7);
+  EXPECT_EQ(LastBox(), "ケータイと通信中です。しばらくたってから再度実行してください。");
+  const size_t shown = boxes_.size();
+  Refuse(2);
+  TheApp().CheckPhoneAccess(7);
+  Refuse(6);
+  TheApp().CheckPhoneAccess(7);
+  EXPECT_EQ(boxes_.size(), shown);
+  EXPECT_EQ(suite_.Entries(), 0);
+}
+
+TEST_F(PhoneAccess, Reason8MeansNoPhoneOnlyWhenNoneIsConnected) {
+  Refuse(8);
+  suite_.host.phoneConnected = 0;
+  TheApp().CheckPhoneAccess(7);
+  EXPECT_NE(LastBox().find("ケータイが接続されていないため"), std::string::npos);
+  suite_.host.phoneConnected = 1;
+  TheApp().CheckPhoneAccess(7);
+  EXPECT_NE(LastBox().find("通信中のため、指定した機能を実行できません。"), std::string::npos);
+}
+
+TEST_F(PhoneAccess, WhileAnotherModuleTalksTheWaitDialogCanBeCancelled) {
+  ASSERT_EQ(suite::BeginOperation(1, 1, 0, 0, 0), 1);
+  int dialogs = 0;
+  win::SetDialogResponder([&](CDialog& dialog) -> intptr_t {
+    ++dialogs;
+    EXPECT_EQ(dialog.templateId(), 24030u);
+    dialog.SendMessage(WM_COMMAND, IDCANCEL, 0);
+    return 0;
+  });
+  EXPECT_EQ(TheApp().CheckPhoneAccess(7), 0);
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_TRUE(boxes_.empty());
+  ASSERT_FALSE(timers_.stopped.empty());
+}
+
+TEST_F(PhoneAccess, TheWaitDialogGivesUpAfterSixTicksOfTenSeconds) {
+  ASSERT_EQ(suite::BeginOperation(1, 1, 0, 0, 0), 1);
+  int ticks = 0;
+  win::SetDialogResponder([&](CDialog& dialog) -> intptr_t {
+    EXPECT_EQ(timers_.started.back().ms, 10000u);
+    while (!dialog.ended() && ticks < 10) {
+      dialog.SendMessage(WM_TIMER, CExclusive::kTimerId, 0);
+      ++ticks;
+    }
+    return 0;
+  });
+  EXPECT_EQ(TheApp().CheckPhoneAccess(7), 0);
+  EXPECT_EQ(ticks, 6);
+  // The other module still holds the phone, so the album is told to try later.
+  EXPECT_EQ(LastBox(), "ケータイと通信中です。しばらくたってから再度実行してください。");
+}
+
+TEST_F(PhoneAccess, TheWaitDialogClosesOnceTheOtherModuleIsDone) {
+  ASSERT_EQ(suite::BeginOperation(1, 1, 0, 0, 0), 1);
+  win::SetDialogResponder([&](CDialog& dialog) -> intptr_t {
+    dialog.SendMessage(WM_TIMER, CExclusive::kTimerId, 0);
+    EXPECT_FALSE(dialog.ended());
+    suite::EndOperation(1, 1, 0);
+    dialog.SendMessage(WM_TIMER, CExclusive::kTimerId, 0);
+    EXPECT_TRUE(dialog.ended());
+    return 0;
+  });
+  EXPECT_EQ(TheApp().CheckPhoneAccess(7), 1);
+  EXPECT_EQ(suite::EndOperation(2, 1, 0), 1);
+}
+
+TEST_F(AppSettings, OpenDocumentMapsShellFailuresToMessages) {
+  std::string launched;
+  shell::SetLauncherForTest([&](const std::string& target) {
+    launched = target;
+    return false;
+  });
+  Cp932String message;
+  const std::string file = temp_.file("a.jpg");
+  { FILE* f = std::fopen(file.c_str(), "w"); std::fclose(f); }
+  EXPECT_EQ(TheApp().OpenDocument(file, &message), 0);
+  EXPECT_EQ(launched, file);
+  EXPECT_NE(message.find(cp932::Lit("関連づけられたアプリケーションが見つかりません")), std::string::npos);
+  EXPECT_EQ(TheApp().OpenDocument(temp_.file("missing.jpg"), &message), 0);
+  EXPECT_EQ(message, cp932::Lit("ファイルが見つかりません。"));
+  shell::SetLauncherForTest([](const std::string&) { return true; });
+  EXPECT_EQ(TheApp().OpenDocument(file, &message), 1);
+  shell::SetLauncherForTest(nullptr);
+}
