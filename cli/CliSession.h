@@ -28,5 +28,3 @@ class CliSession {
   SuiteErrorRecord error_{};
   HostParameterBlock block_{};
 };
-
-int RunInfo(CliSession& session, const std::vector<std::string>& args);

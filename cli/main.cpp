@@ -1,27 +1,16 @@
 // harbo-album: the album's work without a window, over the same code the windows use.
 //   harbo-album [--data DIR] [--user NAME] COMMAND [ARGS...]
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "cli/CliSession.h"
+#include "cli/CliCommands.h"
 
 namespace {
 
-struct Command {
-  const char* name;
-  const char* usage;
-  int (*run)(CliSession& session, const std::vector<std::string>& args);
-};
-
-const Command kCommands[] = {
-    {"info", "info", &RunInfo},
-};
-
 int Usage() {
-  std::fprintf(stderr, "usage: harbo-album [--data DIR] [--user NAME] COMMAND\ncommands:\n");
-  for (const auto& c : kCommands) std::fprintf(stderr, "  %s\n", c.usage);
+  std::fprintf(stderr, "usage: harbo-album [--data DIR] [--user NAME] COMMAND [ARGS...]\ncommands:\n");
+  for (const auto& c : CliCommandTable()) std::fprintf(stderr, "  %s\n", c.usage);
   return 2;
 }
 
@@ -41,10 +30,10 @@ int main(int argc, char** argv) {
     }
   }
   if (rest.empty()) return Usage();
-  for (const auto& c : kCommands) {
+  for (const auto& c : CliCommandTable()) {
     if (rest[0] != c.name) continue;
     CliSession session;
-    if (!session.Open(options)) return 1;
+    if (c.needsAlbum && !session.Open(options)) return 1;
     return c.run(session, std::vector<std::string>(rest.begin() + 1, rest.end()));
   }
   std::fprintf(stderr, "harbo-album: unknown command '%s'\n", rest[0].c_str());

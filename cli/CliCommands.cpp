@@ -1,0 +1,8 @@
+#include "cli/CliCommands.h"
+
+const std::vector<CliCommand>& CliCommandTable() {
+  static const std::vector<CliCommand> table = {
+      {"info", "info", true, &RunInfo},
+  };
+  return table;
+}

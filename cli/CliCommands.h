@@ -1,0 +1,20 @@
+// The subcommands of harbo-album. Each lives in its own file (Cmd<Name>.cpp) and has one
+// line in the table in CliCommands.cpp.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/CliSession.h"
+
+struct CliCommand {
+  const char* name;
+  const char* usage;
+  // Whether the command works on the user's album (the session is opened first).
+  bool needsAlbum;
+  int (*run)(CliSession& session, const std::vector<std::string>& args);
+};
+
+const std::vector<CliCommand>& CliCommandTable();
+
+int RunInfo(CliSession& session, const std::vector<std::string>& args);
