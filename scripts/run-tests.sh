@@ -9,5 +9,4 @@ build="$here/build-test"
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHARBO_SANITIZE=ON >/dev/null
 ninja -C "$build"
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=0
 ctest --test-dir "$build" --output-on-failure -j2 --timeout 300
