@@ -7,9 +7,7 @@
 #include "host/SuitePath.h"
 #include "host/SuiteRegistry.h"
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 bool CliSession::Open(const CliOptions& options) {
   auto root = cp932::FromUtf8(options.dataRoot);
@@ -31,7 +29,8 @@ bool CliSession::Open(const CliOptions& options) {
   CHarboPhotoApp& app = TheApp();
   if (app.tool() != nullptr) app.tool()->SetInitialised(false);
   if (!app.Initialise(suite::kAlbumModule, block_, 1)) {
-    std::fprintf(stderr, "harbo-album: the album could not be initialised (error %d)\n", error_.code);
+    std::fprintf(stderr, "harbo-album: the album could not be initialised (error %d)\n",
+                 error_.code);
     return false;
   }
   return true;

@@ -9,7 +9,8 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: harbo-album [--data DIR] [--user NAME] COMMAND [ARGS...]\ncommands:\n");
+  std::fprintf(stderr,
+               "usage: harbo-album [--data DIR] [--user NAME] COMMAND [ARGS...]\ncommands:\n");
   for (const auto& c : CliCommandTable()) std::fprintf(stderr, "  %s\n", c.usage);
   return 2;
 }

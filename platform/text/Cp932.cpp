@@ -117,6 +117,19 @@ size_t CharCount(std::string_view text) {
   return count;
 }
 
+size_t FindChar(std::string_view text, char c, size_t from) {
+  for (size_t i = 0; i < text.size(); i += CharLength(text, i))
+    if (i >= from && text[i] == c) return i;
+  return std::string_view::npos;
+}
+
+size_t FindLastChar(std::string_view text, char c) {
+  size_t found = std::string_view::npos;
+  for (size_t i = 0; i < text.size(); i += CharLength(text, i))
+    if (text[i] == c) found = i;
+  return found;
+}
+
 Cp932String AsciiUpper(std::string_view text) {
   Cp932String out(text);
   for (size_t i = 0; i < out.size();) {

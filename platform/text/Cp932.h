@@ -39,6 +39,13 @@ Cp932String Cut(std::string_view text, size_t maxBytes);
 // Number of characters, a double-byte character counting one.
 size_t CharCount(std::string_view text);
 
+// The position of a single-byte character (such as the separator '\\') at or after from,
+// skipping the trail bytes of double-byte characters, which may have the same value;
+// npos when there is none.
+size_t FindChar(std::string_view text, char c, size_t from = 0);
+// The position of the last such character, or npos.
+size_t FindLastChar(std::string_view text, char c);
+
 // Upper-cases ASCII letters only; double-byte characters (and their trail bytes) are kept.
 Cp932String AsciiUpper(std::string_view text);
 

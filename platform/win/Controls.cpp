@@ -13,7 +13,8 @@ namespace {
 template <class Control>
 class ControlWidget : public WindowWidget {
  public:
-  ControlWidget(CWnd* owner, QWidget* parent) : WindowWidget(owner, parent), control(new Control(this)) {
+  ControlWidget(CWnd* owner, QWidget* parent)
+      : WindowWidget(owner, parent), control(new Control(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(control);

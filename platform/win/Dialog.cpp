@@ -51,7 +51,9 @@ int ResultOf(int button) {
   }
 }
 
-std::string Utf8(const char* text) { return text != nullptr ? cp932::ToUtf8Lossy(text) : ""; }
+std::string Utf8(const char* text) {
+  return text != nullptr ? cp932::ToUtf8Lossy(text) : "";
+}
 
 }  // namespace
 
@@ -93,7 +95,9 @@ BOOL CDialog::OnCommand(WPARAM w, LPARAM l) {
 
 namespace win {
 
-void SetDialogResponder(DialogResponder responder) { g_dialogResponder = std::move(responder); }
+void SetDialogResponder(DialogResponder responder) {
+  g_dialogResponder = std::move(responder);
+}
 
 void SetMessageBoxResponder(MessageBoxResponder responder) {
   g_messageBoxResponder = std::move(responder);

@@ -9,7 +9,9 @@ void CMenu::AppendItem(UINT id, const Cp932String& text, UINT flags) {
   items_.push_back(Item{id, text, flags, nullptr});
 }
 
-void CMenu::AppendSeparator() { items_.push_back(Item{0, {}, MF_SEPARATOR, nullptr}); }
+void CMenu::AppendSeparator() {
+  items_.push_back(Item{0, {}, MF_SEPARATOR, nullptr});
+}
 
 CMenu& CMenu::AppendPopup(const Cp932String& text) {
   items_.push_back(Item{static_cast<UINT>(-1), text, MF_POPUP, std::make_unique<CMenu>()});
@@ -71,7 +73,9 @@ bool CMenu::IsItemChecked(int index) const {
   return item != nullptr && (item->flags & MF_CHECKED) != 0;
 }
 
-void DestroyMenu(HMENU menu) { delete menu; }
+void DestroyMenu(HMENU menu) {
+  delete menu;
+}
 
 WORD CAcceleratorTable::Find(UINT vk, BYTE modifiers) const {
   for (const auto& entry : entries_) {
@@ -123,6 +127,8 @@ void SetKeyModifiersForTest(bool shift, bool control, bool alt) {
   g_modifiersOverride = mods;
 }
 
-void ClearKeyModifiersForTest() { g_modifiersOverride.reset(); }
+void ClearKeyModifiersForTest() {
+  g_modifiersOverride.reset();
+}
 
 }  // namespace win

@@ -13,7 +13,8 @@ class PreTranslateHook : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::KeyPress) return OfferKey(watched, static_cast<QKeyEvent*>(event));
-    if (event->type() == QEvent::Wheel) return OfferWheel(watched, static_cast<QWheelEvent*>(event));
+    if (event->type() == QEvent::Wheel)
+      return OfferWheel(watched, static_cast<QWheelEvent*>(event));
     return false;
   }
 
@@ -28,8 +29,11 @@ class PreTranslateHook : public QObject {
   static bool OfferWheel(QObject* watched, QWheelEvent* event) {
     const QPoint global = event->globalPosition().toPoint();
     const auto delta = static_cast<WORD>(static_cast<int16_t>(event->angleDelta().y()));
-    MSG msg{WindowOfWidget(qobject_cast<QWidget*>(watched)), WM_MOUSEWHEEL, MAKEWPARAM(0, delta),
-            MAKELPARAM(static_cast<WORD>(global.x()), static_cast<WORD>(global.y())), 0,
+    MSG msg{WindowOfWidget(qobject_cast<QWidget*>(watched)),
+            WM_MOUSEWHEEL,
+            MAKEWPARAM(0, delta),
+            MAKELPARAM(static_cast<WORD>(global.x()), static_cast<WORD>(global.y())),
+            0,
             POINT{global.x(), global.y()}};
     return win::OfferToFilter(&msg);
   }

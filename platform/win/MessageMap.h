@@ -16,7 +16,10 @@ class CCmdUI {
   UINT id() const { return id_; }
   void Enable(bool on = true) { enabled_ = on; }
   void SetCheck(int check = 1) { checked_ = check; }
-  void SetRadio(bool on = true) { checked_ = on ? 1 : 0; radio_ = true; }
+  void SetRadio(bool on = true) {
+    checked_ = on ? 1 : 0;
+    radio_ = true;
+  }
   bool enabled() const { return enabled_; }
   int checked() const { return checked_; }
   bool radio() const { return radio_; }
@@ -81,28 +84,28 @@ struct MessageMap {
 };
 
 // Declares the map of a window class and the overrides that dispatch through it.
-#define HARBO_DECLARE_MESSAGE_MAP(Class)                                        \
- public:                                                                        \
-  bool OnCmdMsg(UINT id, CCmdUI* ui) override;                                  \
-  bool HasCommandHandler(UINT id) const override;                               \
-                                                                                \
- protected:                                                                     \
-  static const MessageMap<Class>& GetMessageMap();                              \
-  bool OnWndMsg(UINT message, WPARAM w, LPARAM l, LRESULT* result) override;    \
-                                                                                \
+#define HARBO_DECLARE_MESSAGE_MAP(Class)                                     \
+ public:                                                                     \
+  bool OnCmdMsg(UINT id, CCmdUI* ui) override;                               \
+  bool HasCommandHandler(UINT id) const override;                            \
+                                                                             \
+ protected:                                                                  \
+  static const MessageMap<Class>& GetMessageMap();                           \
+  bool OnWndMsg(UINT message, WPARAM w, LPARAM l, LRESULT* result) override; \
+                                                                             \
  private:
 
 // Defines the dispatch overrides: the class's own map first, then the base class.
-#define HARBO_IMPLEMENT_MESSAGE_MAP(Class, Base)                                 \
-  bool Class::OnWndMsg(UINT message, WPARAM w, LPARAM l, LRESULT* result) {      \
-    return GetMessageMap().DispatchMessage(*this, message, w, l, result) ||      \
-           Base::OnWndMsg(message, w, l, result);                                \
-  }                                                                              \
-  bool Class::OnCmdMsg(UINT id, CCmdUI* ui) {                                    \
-    const auto& map = GetMessageMap();                                           \
+#define HARBO_IMPLEMENT_MESSAGE_MAP(Class, Base)                                       \
+  bool Class::OnWndMsg(UINT message, WPARAM w, LPARAM l, LRESULT* result) {            \
+    return GetMessageMap().DispatchMessage(*this, message, w, l, result) ||            \
+           Base::OnWndMsg(message, w, l, result);                                      \
+  }                                                                                    \
+  bool Class::OnCmdMsg(UINT id, CCmdUI* ui) {                                          \
+    const auto& map = GetMessageMap();                                                 \
     if (ui != nullptr) return map.DispatchUpdate(*this, ui) || Base::OnCmdMsg(id, ui); \
-    return map.DispatchCommand(*this, id) || Base::OnCmdMsg(id, ui);             \
-  }                                                                              \
-  bool Class::HasCommandHandler(UINT id) const {                                 \
-    return GetMessageMap().HasCommand(id) || Base::HasCommandHandler(id);        \
+    return map.DispatchCommand(*this, id) || Base::OnCmdMsg(id, ui);                   \
+  }                                                                                    \
+  bool Class::HasCommandHandler(UINT id) const {                                       \
+    return GetMessageMap().HasCommand(id) || Base::HasCommandHandler(id);              \
   }

@@ -9,6 +9,8 @@
 
 namespace QtBridge {
 
-inline QWidget* WidgetOf(HWND window) { return IsWindow(window) ? window->widget() : nullptr; }
+inline QWidget* WidgetOf(HWND window) {
+  return IsWindow(window) ? window->widget() : nullptr;
+}
 
 }  // namespace QtBridge

@@ -14,7 +14,8 @@ constexpr int kValueRole = Qt::UserRole + 1;
 // The widget of a tree control: a window widget holding the toolkit's tree.
 class TreeWidget : public WindowWidget {
  public:
-  TreeWidget(CTreeCtrl* owner, QWidget* parent) : WindowWidget(owner, parent), view(new QTreeWidget(this)) {
+  TreeWidget(CTreeCtrl* owner, QWidget* parent)
+      : WindowWidget(owner, parent), view(new QTreeWidget(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);
@@ -42,9 +43,13 @@ class TreeWidget : public WindowWidget {
   QTreeWidget* view;
 };
 
-WindowWidget* CTreeCtrl::MakeWidget(WindowWidget* parent) { return new TreeWidget(this, parent); }
+WindowWidget* CTreeCtrl::MakeWidget(WindowWidget* parent) {
+  return new TreeWidget(this, parent);
+}
 
-TreeWidget* CTreeCtrl::tree() const { return static_cast<TreeWidget*>(widget()); }
+TreeWidget* CTreeCtrl::tree() const {
+  return static_cast<TreeWidget*>(widget());
+}
 
 HTREEITEM CTreeCtrl::InsertItem(const Cp932String& text, LPARAM value) {
   if (tree() == nullptr) return 0;
@@ -68,7 +73,9 @@ void CTreeCtrl::DeleteAllItems() {
   if (tree() != nullptr) tree()->view->clear();
 }
 
-int CTreeCtrl::GetCount() const { return tree() != nullptr ? tree()->view->topLevelItemCount() : 0; }
+int CTreeCtrl::GetCount() const {
+  return tree() != nullptr ? tree()->view->topLevelItemCount() : 0;
+}
 
 HTREEITEM CTreeCtrl::GetItemAt(int index) const {
   if (tree() == nullptr || index < 0 || index >= GetCount()) return 0;

@@ -42,10 +42,18 @@ struct MSG {
   POINT pt;
 };
 
-constexpr WORD LOWORD(uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
-constexpr WORD HIWORD(uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
-constexpr uintptr_t MAKEWPARAM(WORD lo, WORD hi) { return static_cast<uintptr_t>(lo) | (static_cast<uintptr_t>(hi) << 16); }
-constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return static_cast<LPARAM>(MAKEWPARAM(lo, hi)); }
+constexpr WORD LOWORD(uintptr_t v) {
+  return static_cast<WORD>(v & 0xFFFF);
+}
+constexpr WORD HIWORD(uintptr_t v) {
+  return static_cast<WORD>((v >> 16) & 0xFFFF);
+}
+constexpr uintptr_t MAKEWPARAM(WORD lo, WORD hi) {
+  return static_cast<uintptr_t>(lo) | (static_cast<uintptr_t>(hi) << 16);
+}
+constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) {
+  return static_cast<LPARAM>(MAKEWPARAM(lo, hi));
+}
 
 constexpr UINT WM_NULL = 0x0000;
 constexpr UINT WM_CREATE = 0x0001;

@@ -9,7 +9,8 @@
 namespace {
 
 LPARAM PackPoint(int x, int y) {
-  return MAKELPARAM(static_cast<WORD>(static_cast<int16_t>(x)), static_cast<WORD>(static_cast<int16_t>(y)));
+  return MAKELPARAM(static_cast<WORD>(static_cast<int16_t>(x)),
+                    static_cast<WORD>(static_cast<int16_t>(y)));
 }
 
 struct KeyPair {
@@ -18,12 +19,12 @@ struct KeyPair {
 };
 
 constexpr KeyPair kKeys[] = {
-    {Qt::Key_Backspace, 0x08}, {Qt::Key_Tab, 0x09},    {Qt::Key_Return, 0x0D},
-    {Qt::Key_Enter, 0x0D},     {Qt::Key_Shift, 0x10},  {Qt::Key_Control, 0x11},
-    {Qt::Key_Alt, 0x12},       {Qt::Key_Escape, 0x1B}, {Qt::Key_Space, 0x20},
+    {Qt::Key_Backspace, 0x08}, {Qt::Key_Tab, 0x09},      {Qt::Key_Return, 0x0D},
+    {Qt::Key_Enter, 0x0D},     {Qt::Key_Shift, 0x10},    {Qt::Key_Control, 0x11},
+    {Qt::Key_Alt, 0x12},       {Qt::Key_Escape, 0x1B},   {Qt::Key_Space, 0x20},
     {Qt::Key_PageUp, 0x21},    {Qt::Key_PageDown, 0x22}, {Qt::Key_End, 0x23},
-    {Qt::Key_Home, 0x24},      {Qt::Key_Left, 0x25},   {Qt::Key_Up, 0x26},
-    {Qt::Key_Right, 0x27},     {Qt::Key_Down, 0x28},   {Qt::Key_Insert, 0x2D},
+    {Qt::Key_Home, 0x24},      {Qt::Key_Left, 0x25},     {Qt::Key_Up, 0x26},
+    {Qt::Key_Right, 0x27},     {Qt::Key_Down, 0x28},     {Qt::Key_Insert, 0x2D},
     {Qt::Key_Delete, 0x2E},
 };
 
@@ -49,16 +50,22 @@ bool WindowWidget::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-void WindowWidget::paintEvent(QPaintEvent* /*event*/) { Send(WM_PAINT, 0, 0); }
+void WindowWidget::paintEvent(QPaintEvent* /*event*/) {
+  Send(WM_PAINT, 0, 0);
+}
 
 void WindowWidget::resizeEvent(QResizeEvent* /*event*/) {
   const WPARAM type = isMaximized() ? 2 : 0;
   Send(WM_SIZE, type, MAKELPARAM(static_cast<WORD>(width()), static_cast<WORD>(height())));
 }
 
-void WindowWidget::showEvent(QShowEvent* /*event*/) { Send(WM_SHOWWINDOW, 1, 0); }
+void WindowWidget::showEvent(QShowEvent* /*event*/) {
+  Send(WM_SHOWWINDOW, 1, 0);
+}
 
-void WindowWidget::hideEvent(QHideEvent* /*event*/) { Send(WM_SHOWWINDOW, 0, 0); }
+void WindowWidget::hideEvent(QHideEvent* /*event*/) {
+  Send(WM_SHOWWINDOW, 0, 0);
+}
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
   // The window decides itself whether it goes: WM_CLOSE destroys it by default.
@@ -90,7 +97,9 @@ void WindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   SendMouse(WM_LBUTTONDBLCLK, event);
 }
 
-void WindowWidget::mouseMoveEvent(QMouseEvent* event) { SendMouse(WM_MOUSEMOVE, event); }
+void WindowWidget::mouseMoveEvent(QMouseEvent* event) {
+  SendMouse(WM_MOUSEMOVE, event);
+}
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
   const UINT vk = VirtualKeyFromQt(event->key());
@@ -112,7 +121,8 @@ CWnd* WindowOfWidget(QWidget* widget) {
 UINT VirtualKeyFromQt(int qtKey) {
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return static_cast<UINT>('A' + (qtKey - Qt::Key_A));
   if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return static_cast<UINT>('0' + (qtKey - Qt::Key_0));
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return static_cast<UINT>(0x70 + (qtKey - Qt::Key_F1));
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+    return static_cast<UINT>(0x70 + (qtKey - Qt::Key_F1));
   for (const auto& pair : kKeys)
     if (pair.qt == qtKey) return pair.vk;
   return 0;

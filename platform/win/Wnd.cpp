@@ -51,9 +51,8 @@ class QtTimerSource : public win::TimerSource {
     Stop(window, id);
     auto* timer = new QTimer();
     timer->setInterval(static_cast<int>(milliseconds));
-    QObject::connect(timer, &QTimer::timeout, [window, id] {
-      ::SendMessage(window, WM_TIMER, id, 0);
-    });
+    QObject::connect(timer, &QTimer::timeout,
+                     [window, id] { ::SendMessage(window, WM_TIMER, id, 0); });
     timers_[{window, id}] = timer;
     timer->start();
   }
@@ -116,7 +115,9 @@ void CWnd::Unregister() {
   alive_ = false;
 }
 
-WindowWidget* CWnd::MakeWidget(WindowWidget* parent) { return new WindowWidget(this, parent); }
+WindowWidget* CWnd::MakeWidget(WindowWidget* parent) {
+  return new WindowWidget(this, parent);
+}
 
 bool CWnd::Create(const Cp932String& title, DWORD style, const RECT& rect, HWND parent, UINT id) {
   if (alive_) return false;
@@ -193,7 +194,9 @@ bool CWnd::ShowWindow(int command) {
   return wasVisible;
 }
 
-bool CWnd::IsWindowVisible() const { return alive_ && widget_->isVisible(); }
+bool CWnd::IsWindowVisible() const {
+  return alive_ && widget_->isVisible();
+}
 
 bool CWnd::EnableWindow(bool enable) {
   if (!alive_) return false;
@@ -202,9 +205,13 @@ bool CWnd::EnableWindow(bool enable) {
   return wasDisabled;
 }
 
-bool CWnd::IsWindowEnabled() const { return alive_ && widget_->isEnabled(); }
+bool CWnd::IsWindowEnabled() const {
+  return alive_ && widget_->isEnabled();
+}
 
-bool CWnd::IsZoomed() const { return alive_ && widget_->isMaximized(); }
+bool CWnd::IsZoomed() const {
+  return alive_ && widget_->isMaximized();
+}
 
 RECT CWnd::GetWindowRect() const {
   if (!alive_) return {};
@@ -233,7 +240,9 @@ void CWnd::SetFocus() {
   if (alive_) widget_->setFocus();
 }
 
-bool CWnd::HasFocus() const { return alive_ && widget_->hasFocus(); }
+bool CWnd::HasFocus() const {
+  return alive_ && widget_->hasFocus();
+}
 
 uintptr_t CWnd::SetTimer(uintptr_t id, UINT milliseconds) {
   if (!alive_) return 0;
@@ -253,17 +262,25 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM w, LPARAM l) {
   return DefWindowProc(message, w, l);
 }
 
-BOOL CWnd::PreTranslateMessage(MSG* /*msg*/) { return 0; }
+BOOL CWnd::PreTranslateMessage(MSG* /*msg*/) {
+  return 0;
+}
 
 bool CWnd::OnWndMsg(UINT /*message*/, WPARAM /*w*/, LPARAM /*l*/, LRESULT* /*result*/) {
   return false;
 }
 
-bool CWnd::OnCmdMsg(UINT /*id*/, CCmdUI* /*ui*/) { return false; }
+bool CWnd::OnCmdMsg(UINT /*id*/, CCmdUI* /*ui*/) {
+  return false;
+}
 
-bool CWnd::HasCommandHandler(UINT /*id*/) const { return false; }
+bool CWnd::HasCommandHandler(UINT /*id*/) const {
+  return false;
+}
 
-BOOL CWnd::OnCommand(WPARAM w, LPARAM /*l*/) { return OnCmdMsg(LOWORD(w), nullptr) ? 1 : 0; }
+BOOL CWnd::OnCommand(WPARAM w, LPARAM /*l*/) {
+  return OnCmdMsg(LOWORD(w), nullptr) ? 1 : 0;
+}
 
 // The default handling, unpacked once into the typed handlers.
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM w, LPARAM l) {
@@ -304,7 +321,9 @@ void MessageBeep(UINT /*type*/) {
 
 namespace win {
 
-void SetTimerSourceForTest(TimerSource* source) { g_timerOverride = source; }
+void SetTimerSourceForTest(TimerSource* source) {
+  g_timerOverride = source;
+}
 
 void InstallPreTranslateHook();
 
@@ -313,7 +332,9 @@ void SetMessageFilter(MessageFilter filter) {
   InstallPreTranslateHook();
 }
 
-bool OfferToFilter(MSG* msg) { return g_filter != nullptr && g_filter(msg); }
+bool OfferToFilter(MSG* msg) {
+  return g_filter != nullptr && g_filter(msg);
+}
 
 HWND WindowFromCursor() {
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return nullptr;
@@ -323,7 +344,11 @@ HWND WindowFromCursor() {
 namespace {
 int g_beeps = 0;
 }
-void CountBeepForTest() { ++g_beeps; }
-int BeepCountForTest() { return g_beeps; }
+void CountBeepForTest() {
+  ++g_beeps;
+}
+int BeepCountForTest() {
+  return g_beeps;
+}
 
 }  // namespace win

@@ -12,7 +12,9 @@ namespace {
 
 using cp932::Lit;
 
-Cp932String TextOf(const char* text) { return text != nullptr ? Cp932String(text) : Cp932String(); }
+Cp932String TextOf(const char* text) {
+  return text != nullptr ? Cp932String(text) : Cp932String();
+}
 
 Cp932String RegistryJoin(const Cp932String& key, const Cp932String& name) {
   if (key.empty()) return name;
@@ -21,36 +23,66 @@ Cp932String RegistryJoin(const Cp932String& key, const Cp932String& name) {
 }
 
 Cp932String RegistryParent(const Cp932String& key) {
-  const size_t pos = key.rfind('\\');
+  const size_t pos = cp932::FindLastChar(key, '\\');
   return pos == Cp932String::npos ? Cp932String() : key.substr(0, pos);
 }
 
-bool ThroughSuiteLibrary() { return suite::GetFileAccessMode() == 1; }
+bool ThroughSuiteLibrary() {
+  return suite::GetFileAccessMode() == 1;
+}
+
+// Creates or opens a key, through the suite's file library when the suite runs with it.
+HKEY CreateKey(HKEY root, const Cp932String& path) {
+  HKEY made = nullptr;
+  DWORD disposition = 0;
+  DWORD error = 0;
+  const LONG rc = ThroughSuiteLibrary()
+                      ? AdRegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                          nullptr, &made, &disposition, &error)
+                      : RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                        &made, &disposition);
+  return rc == ERROR_REG_SUCCESS ? made : nullptr;
+}
+
+HKEY OpenKey(HKEY root, const Cp932String& path) {
+  HKEY opened = nullptr;
+  DWORD error = 0;
+  const LONG rc = ThroughSuiteLibrary()
+                      ? AdRegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &opened, &error)
+                      : RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &opened);
+  return rc == ERROR_REG_SUCCESS ? opened : nullptr;
+}
 
 // The message for a refused phone operation; empty when none is shown.
 Cp932String PhoneRefusalMessage(int reason) {
   switch (reason) {
     case 1:
-      return Lit("Quarn Port プログラムが起動処理中のため、指定した機能を実行できません。\n"
-                 "しばらくたってから再度実行してください。");
+      return Lit(
+          "Quarn Port プログラムが起動処理中のため、指定した機能を実行できません。\n"
+          "しばらくたってから再度実行してください。");
     case 2:
     case 6:
       return {};
     case 3:
-      return Lit("Quarn Port プログラムが処理中のため、指定された機能を実行できませんでした。\n\n"
-                 "Quarn Port プログラムの処理が終わった後で、操作をやり直してください。\n"
-                 "Quarn Port プログラムの設定画面やメッセージなどが表示されている場合は、"
-                 "そのウィンドウを閉じてから操作をやり直してください。");
+      return Lit(
+          "Quarn Port プログラムが処理中のため、指定された機能を実行できませんでした。\n\n"
+          "Quarn Port プログラムの処理が終わった後で、操作をやり直してください。\n"
+          "Quarn Port プログラムの設定画面やメッセージなどが表示されている場合は、"
+          "そのウィンドウを閉じてから操作をやり直してください。");
     case 4:
-      return Lit("ミュージック機能がケータイと通信中のため、指定した機能を実行できません。\n"
-                 "ミュージック機能の通信が終わった後で、操作をやり直してください。");
+      return Lit(
+          "ミュージック機能がケータイと通信中のため、指定した機能を実行できません。\n"
+          "ミュージック機能の通信が終わった後で、操作をやり直してください。");
     case 5:
-      return Lit("ケータイが接続されていないため、指定した機能を実行できません。\n"
-                 "ケータイをパソコンに接続してから再度実行してください。");
+      return Lit(
+          "ケータイが接続されていないため、指定した機能を実行できません。\n"
+          "ケータイをパソコンに接続してから再度実行してください。");
     case 7:
       return Lit("ケータイと通信中です。しばらくたってから再度実行してください。");
     default:
-      return Lit("通信中のため、指定した機能を実行できません。\n処理が終わった後に、操作をやり直してください。");
+      return Lit(
+          "通信中のため、指定した機能を実行できません。\n処理が終わった後に、操作をやり直してくださ"
+          "い。");
   }
 }
 
@@ -71,8 +103,9 @@ constexpr ShellMessage kShellMessages[] = {
     {28, "DDE通信でタイムアウトが発生しました。"},
     {29, "DDE通信が失敗しました。"},
     {30, "他のDDEプロセスが通信中だったので、DDE通信が完了できません。"},
-    {31, "指定したファイルに関連づけられたアプリケーションが見つかりません。"
-         "このエラーは、印刷できないファイルを印刷しようとしたときにも発生します。"},
+    {31,
+     "指定したファイルに関連づけられたアプリケーションが見つかりません。"
+     "このエラーは、印刷できないファイルを印刷しようとしたときにも発生します。"},
     {32, "指定したDLLファイルが見つかりません。"},
 };
 
@@ -149,7 +182,9 @@ void CHarboPhotoApp::OpenUserAlbum() {
   MakeUserRegistryKey();
 }
 
-int CHarboPhotoApp::SaveLibrary() { return 1; }
+int CHarboPhotoApp::SaveLibrary() {
+  return 1;
+}
 
 LPARAM CHarboPhotoApp::RememberedCategory() {
   return static_cast<LPARAM>(static_cast<uint32_t>(ReadInt("IndexView", "TabCurrent", 0x10000)));
@@ -162,25 +197,13 @@ bool CHarboPhotoApp::MakeAlbumFolder() {
 
 bool CHarboPhotoApp::MakeUserRegistryKey() {
   const Cp932String& key = GetPath(Path::kUserRegistryKey);
-  Cp932String partial;
-  size_t start = 0;
-  // Each level is made in turn, so a failure names the level that could not be made.
-  while (start <= key.size()) {
-    const size_t end = std::min(key.find('\\', start), key.size());
-    partial = key.substr(0, end);
-    HKEY made = nullptr;
-    DWORD disposition = 0;
-    DWORD error = 0;
-    const LONG rc = ThroughSuiteLibrary()
-                        ? AdRegCreateKeyExA(registryRoot_, partial.c_str(), 0, nullptr, 0,
-                                            KEY_ALL_ACCESS, nullptr, &made, &disposition, &error)
-                        : RegCreateKeyExA(registryRoot_, partial.c_str(), 0, nullptr, 0,
-                                          KEY_ALL_ACCESS, nullptr, &made, &disposition);
-    if (rc != ERROR_REG_SUCCESS) return false;
-    RegCloseKey(made);
-    start = end + 1;
+  // Each level is made in turn, from the left.
+  for (size_t end = cp932::FindChar(key, '\\');; end = cp932::FindChar(key, '\\', end + 1)) {
+    HKEY made = CreateKey(registryRoot_, key.substr(0, end));
+    if (made == nullptr) return false;
+    CloseSection(made);
+    if (end == Cp932String::npos) return true;
   }
-  return true;
 }
 
 void CHarboPhotoApp::SetUser(const Cp932String& name) {
@@ -222,7 +245,8 @@ Cp932String CHarboPhotoApp::FormPath(Path which) {
     case Path::kDataRoot:
       return hostDataRoot_.empty() ? DefaultDataRoot() : hostDataRoot_;
     case Path::kDataFolder:
-      return hostUsersFolder_.empty() ? Join(GetPath(Path::kDataRoot), kUsersName) : hostUsersFolder_;
+      return hostUsersFolder_.empty() ? Join(GetPath(Path::kDataRoot), kUsersName)
+                                      : hostUsersFolder_;
     case Path::kUsersFolder:
       return hostUsersFolder_.empty() ? GetPath(Path::kDataRoot) : hostUsersFolder_;
     case Path::kUserFolder:
@@ -259,26 +283,15 @@ Cp932String CHarboPhotoApp::ColorSchemePath(int number) {
 
 HKEY CHarboPhotoApp::OpenSection(const Cp932String& section, bool create) {
   const Cp932String key = RegistryJoin(GetPath(Path::kAlbumRegistryKey), section);
-  HKEY opened = nullptr;
-  DWORD error = 0;
-  DWORD disposition = 0;
-  LONG rc = 0;
-  if (create) {
-    rc = ThroughSuiteLibrary() ? AdRegCreateKeyExA(registryRoot_, key.c_str(), 0, nullptr, 0,
-                                                   KEY_ALL_ACCESS, nullptr, &opened, &disposition, &error)
-                               : RegCreateKeyExA(registryRoot_, key.c_str(), 0, nullptr, 0,
-                                                 KEY_ALL_ACCESS, nullptr, &opened, &disposition);
-  } else {
-    rc = ThroughSuiteLibrary() ? AdRegOpenKeyExA(registryRoot_, key.c_str(), 0, KEY_READ, &opened, &error)
-                               : RegOpenKeyExA(registryRoot_, key.c_str(), 0, KEY_READ, &opened);
-  }
-  return rc == ERROR_REG_SUCCESS ? opened : nullptr;
+  return create ? CreateKey(registryRoot_, key) : OpenKey(registryRoot_, key);
 }
 
 void CHarboPhotoApp::CloseSection(HKEY key) {
   DWORD error = 0;
-  if (ThroughSuiteLibrary()) AdRegCloseKey(key, &error);
-  else RegCloseKey(key);
+  if (ThroughSuiteLibrary())
+    AdRegCloseKey(key, &error);
+  else
+    RegCloseKey(key);
 }
 
 int CHarboPhotoApp::ReadInt(const Cp932String& section, const Cp932String& name, int fallback) {
@@ -287,8 +300,8 @@ int CHarboPhotoApp::ReadInt(const Cp932String& section, const Cp932String& name,
   DWORD type = 0;
   DWORD value = 0;
   DWORD bytes = sizeof(value);
-  const LONG rc = RegQueryValueExA(key, name.c_str(), nullptr, &type,
-                                   reinterpret_cast<BYTE*>(&value), &bytes);
+  const LONG rc =
+      RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &bytes);
   CloseSection(key);
   if (rc != ERROR_REG_SUCCESS || type != REG_DWORD || bytes != sizeof(value)) return fallback;
   return static_cast<int>(value);
@@ -328,9 +341,9 @@ bool CHarboPhotoApp::WriteText(const Cp932String& section, const Cp932String& na
                                const Cp932String& value) {
   HKEY key = OpenSection(section, true);
   if (key == nullptr) return false;
-  const LONG rc = RegSetValueExA(key, name.c_str(), 0, REG_SZ,
-                                 reinterpret_cast<const BYTE*>(value.c_str()),
-                                 static_cast<DWORD>(value.size() + 1));
+  const LONG rc =
+      RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>(value.size() + 1));
   CloseSection(key);
   return rc == ERROR_REG_SUCCESS;
 }

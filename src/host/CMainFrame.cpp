@@ -19,8 +19,12 @@ constexpr const char* kHomePageAddress = "https://harbo-suite.invalid/album/";
 
 }  // namespace
 
-CMainFrame* MainFrame() { return g_frame; }
-void SetMainFrame(CMainFrame* frame) { g_frame = frame; }
+CMainFrame* MainFrame() {
+  return g_frame;
+}
+void SetMainFrame(CMainFrame* frame) {
+  g_frame = frame;
+}
 
 const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
   static const MessageMap<CMainFrame> map{
@@ -105,7 +109,8 @@ void CMainFrame::SaveSettings(bool fromDestroyEntry) {
   app.WriteInt(kSection, "Top", r.top);
   app.WriteInt(kSection, "Width", r.right - r.left);
   app.WriteInt(kSection, "Height", r.bottom - r.top);
-  app.WriteInt(kSection, "ShowWindow", !fromDestroyEntry && IsZoomed() ? SW_SHOWMAXIMIZED : SW_SHOW);
+  app.WriteInt(kSection, "ShowWindow",
+               !fromDestroyEntry && IsZoomed() ? SW_SHOWMAXIMIZED : SW_SHOW);
 }
 
 void CMainFrame::OnClose() {
@@ -114,7 +119,9 @@ void CMainFrame::OnClose() {
   DestroyWindow();
 }
 
-void CMainFrame::OnHostShow(int /*command*/) { OnPhoneChanged(); }
+void CMainFrame::OnHostShow(int /*command*/) {
+  OnPhoneChanged();
+}
 
 // While the phone is in state 5 the host's phone windows follow whether phone commands
 // may run; any other state leaves them as they are.
@@ -132,17 +139,29 @@ LRESULT CMainFrame::OnTreeItemSelect(WPARAM selected, LPARAM /*previous*/) {
 }
 
 // Without a photo of that name the host gets E_FAIL.
-LRESULT CMainFrame::OnShowPhotoByName(WPARAM /*w*/, LPARAM /*l*/) { return E_FAIL_RESULT; }
+LRESULT CMainFrame::OnShowPhotoByName(WPARAM /*w*/, LPARAM /*l*/) {
+  return E_FAIL_RESULT;
+}
 
-LRESULT CMainFrame::OnIgnored(WPARAM /*w*/, LPARAM /*l*/) { return 0; }
+LRESULT CMainFrame::OnIgnored(WPARAM /*w*/, LPARAM /*l*/) {
+  return 0;
+}
 
-LRESULT CMainFrame::OnQueryEndSession(WPARAM /*w*/, LPARAM /*l*/) { return 1; }
+LRESULT CMainFrame::OnQueryEndSession(WPARAM /*w*/, LPARAM /*l*/) {
+  return 1;
+}
 
-void CMainFrame::OnSwitchView() { thumbnailShown_ = !thumbnailShown_; }
+void CMainFrame::OnSwitchView() {
+  thumbnailShown_ = !thumbnailShown_;
+}
 
-void CMainFrame::OnCaption(uint32_t bit) { imageStyle_ ^= static_cast<int>(bit); }
+void CMainFrame::OnCaption(uint32_t bit) {
+  imageStyle_ ^= static_cast<int>(bit);
+}
 
-void CMainFrame::OnThumbnailSize(int pixels) { imageSize_ = pixels; }
+void CMainFrame::OnThumbnailSize(int pixels) {
+  imageSize_ = pixels;
+}
 
 // Choosing the current key while ascending makes it descending; any other choice sorts
 // ascending by the chosen key.
@@ -152,12 +171,14 @@ void CMainFrame::OnSort(uint32_t key) {
 
 void CMainFrame::OnHelp() {
   Cp932String message;
-  if (!TheApp().OpenDocument(TheApp().helpFile(), &message)) AlbumMessageBox(message, MB_ICONEXCLAMATION);
+  if (!TheApp().OpenDocument(TheApp().helpFile(), &message))
+    AlbumMessageBox(message, MB_ICONEXCLAMATION);
 }
 
 void CMainFrame::OnHomePage() {
   Cp932String message;
-  if (!TheApp().OpenDocument(kHomePageAddress, &message)) AlbumMessageBox(message, MB_ICONEXCLAMATION);
+  if (!TheApp().OpenDocument(kHomePageAddress, &message))
+    AlbumMessageBox(message, MB_ICONEXCLAMATION);
 }
 
 void CMainFrame::OnUpdateCaption(CCmdUI* ui) {

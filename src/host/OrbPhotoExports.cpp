@@ -34,7 +34,8 @@ void UpdateMenuItem(CMenu* menu, int index, CMainFrame* frame) {
   CCmdUI ui(id);
   const bool updated = frame->OnCmdMsg(id, &ui);
   menu->EnableItem(index, updated ? ui.enabled() : frame->HasCommandHandler(id));
-  if (menu->GetSubMenu(index) == nullptr) menu->CheckItem(index, updated ? ui.checked() : 0, ui.radio());
+  if (menu->GetSubMenu(index) == nullptr)
+    menu->CheckItem(index, updated ? ui.checked() : 0, ui.radio());
 }
 
 void BuildIndexTree() {

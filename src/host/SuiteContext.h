@@ -32,10 +32,10 @@ constexpr int kSuiteModuleSlots = 8;
 constexpr int kSuiteFolderNameBytes = 64;
 
 struct SuiteContext {
-  HWND hostMainWindow;          // target of every message to the host
-  HWND lockWindow1;             // host control for reading from the phone
-  HWND lockWindow2;             // host control for sending to the phone
-  CTreeCtrl* indexTree;         // the host's index tree
+  HWND hostMainWindow;   // target of every message to the host
+  HWND lockWindow1;      // host control for reading from the phone
+  HWND lockWindow2;      // host control for sending to the phone
+  CTreeCtrl* indexTree;  // the host's index tree
   SuiteErrorRecord* errorRecord;
   SuiteOperation* operationsHead;
   SuiteOperation* operationsTail;
@@ -43,8 +43,8 @@ struct SuiteContext {
   int32_t moduleState[kSuiteModuleSlots];  // 1 while a module has a registered operation
   // Folder names of module 1, module 2 (the album), module 3 and any other module.
   char moduleFolderNames[4][kSuiteFolderNameBytes];
-  int32_t hostReady;            // non-zero while modules may start phone functions
-  int32_t fileAccessMode;       // 1: through the suite's file library; -1 reads as 1
+  int32_t hostReady;       // non-zero while modules may start phone functions
+  int32_t fileAccessMode;  // 1: through the suite's file library; -1 reads as 1
 };
 
 #pragma pack(pop)

@@ -12,7 +12,9 @@ namespace {
 constexpr char kSep = '/';
 constexpr const char* kClimb = "../";
 
-bool StartsWithNetwork(const Cp932String& part) { return part.rfind("//", 0) == 0; }
+bool StartsWithNetwork(const Cp932String& part) {
+  return part.rfind("//", 0) == 0;
+}
 
 // The result without its last component; the root stays the root.
 Cp932String Climb(const Cp932String& result) {

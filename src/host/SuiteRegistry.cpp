@@ -48,16 +48,22 @@ SuiteOperation* NewestEntry(Test test) {
 void Append(SuiteOperation* entry) {
   entry->prev = g_context->operationsTail;
   entry->next = nullptr;
-  if (g_context->operationsTail != nullptr) g_context->operationsTail->next = entry;
-  else g_context->operationsHead = entry;
+  if (g_context->operationsTail != nullptr)
+    g_context->operationsTail->next = entry;
+  else
+    g_context->operationsHead = entry;
   g_context->operationsTail = entry;
 }
 
 void Unlink(SuiteOperation* entry) {
-  if (entry->prev != nullptr) entry->prev->next = entry->next;
-  else g_context->operationsHead = entry->next;
-  if (entry->next != nullptr) entry->next->prev = entry->prev;
-  else g_context->operationsTail = entry->prev;
+  if (entry->prev != nullptr)
+    entry->prev->next = entry->next;
+  else
+    g_context->operationsHead = entry->next;
+  if (entry->next != nullptr)
+    entry->next->prev = entry->prev;
+  else
+    g_context->operationsTail = entry->prev;
   delete entry;
 }
 
@@ -81,10 +87,16 @@ int EnableLockWindow(HWND window, bool enable) {
 
 }  // namespace
 
-void SetContext(SuiteContext* context) { g_context = context; }
-SuiteContext* Context() { return g_context; }
+void SetContext(SuiteContext* context) {
+  g_context = context;
+}
+SuiteContext* Context() {
+  return g_context;
+}
 
-bool IsPhoneKind(int32_t kind) { return kind >= 1 && kind <= 3; }
+bool IsPhoneKind(int32_t kind) {
+  return kind >= 1 && kind <= 3;
+}
 
 int BeginOperation(int32_t module, int32_t kind, int32_t keepAwake, int report,
                    LPARAM permissionDetail) {
@@ -150,9 +162,13 @@ bool SetHostStatusText(const Cp932String& text, LPARAM detail) {
   return SendMessage(host, kHostMsgStatusText, reinterpret_cast<WPARAM>(text.c_str()), detail) != 0;
 }
 
-bool PostAlbumChanged(int32_t code) { return PostToHost(kHostMsgAlbumChanged, code); }
+bool PostAlbumChanged(int32_t code) {
+  return PostToHost(kHostMsgAlbumChanged, code);
+}
 
-bool PostCalendarChanged(int32_t code) { return PostToHost(kHostMsgCalendarChanged, code); }
+bool PostCalendarChanged(int32_t code) {
+  return PostToHost(kHostMsgCalendarChanged, code);
+}
 
 int EnableHostWindow1(bool enable) {
   return EnableLockWindow(g_context != nullptr ? g_context->lockWindow1 : nullptr, enable);

@@ -14,7 +14,7 @@ namespace suite {
 constexpr int32_t kAlbumModule = 2;
 
 // Operation kinds.
-constexpr int32_t kKindPhone = 1;        // 1, 2 and 3 exclude each other across the suite
+constexpr int32_t kKindPhone = 1;  // 1, 2 and 3 exclude each other across the suite
 constexpr int32_t kKindModalDialog = 4;
 constexpr int32_t kKindMessageBox = 5;
 constexpr int32_t kKindAlbumFiles = 6;

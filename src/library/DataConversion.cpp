@@ -16,8 +16,8 @@ constexpr uint32_t kReadFailed = 1;
 // The safety copy always lives below the user folder's "Album", whatever the suite calls
 // the album folder.
 Cp932String SafetySourcePath(CHarboPhotoApp& app) {
-  return suite::JoinPath({app.GetPath(CHarboPhotoApp::Path::kUserFolder), "Album",
-                          CHarboPhotoApp::kDatabaseFileName});
+  return suite::JoinPath(
+      {app.GetPath(CHarboPhotoApp::Path::kUserFolder), "Album", CHarboPhotoApp::kDatabaseFileName});
 }
 
 void Fail(DataConversionBlock* block, uint32_t code, uint32_t lastError, const char* utf8) {
@@ -66,9 +66,9 @@ int Convert(DataConversionBlock* block) {
 int RestoreSafetyCopy(DataConversionBlock* block) {
   if (block == nullptr || !InitialiseFrom(block)) return 0;
   CHarboPhotoApp& app = TheApp();
-  const Cp932String copy = suite::JoinPath(
-      {block->safetyFolder != nullptr ? block->safetyFolder : "", "Album",
-       CHarboPhotoApp::kDatabaseFileName});
+  const Cp932String copy =
+      suite::JoinPath({block->safetyFolder != nullptr ? block->safetyFolder : "", "Album",
+                       CHarboPhotoApp::kDatabaseFileName});
   // The copy goes back to where it was taken from, so the album reads it again.
   const Cp932String restore = SafetySourcePath(app);
   if (!fileio::IsFile(app.DatabasePath())) return 1;

@@ -63,6 +63,8 @@ constexpr UINT kHostVersion = 49161;
 constexpr UINT kHostRead = 49169;  // also the host's synchronisation command
 constexpr UINT kHostSend = 49170;
 
-constexpr bool IsHostCommand(UINT id) { return id >= kHostFirst && id < kHostEnd; }
+constexpr bool IsHostCommand(UINT id) {
+  return id >= kHostFirst && id < kHostEnd;
+}
 
 }  // namespace cmd

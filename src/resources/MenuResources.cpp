@@ -7,7 +7,9 @@ namespace {
 
 using cp932::Lit;
 
-void AddItem(CMenu& menu, UINT id, const char* utf8) { menu.AppendItem(id, Lit(utf8)); }
+void AddItem(CMenu& menu, UINT id, const char* utf8) {
+  menu.AppendItem(id, Lit(utf8));
+}
 
 void FillFile(CMenu& menu) {
   AddItem(menu, cmd::kReadFromPhone, "ケータイから写真を読み込む\tF5");

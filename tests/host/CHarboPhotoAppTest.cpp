@@ -53,7 +53,8 @@ TEST_F(AppPaths, ChangingTheUserMovesTheDatabaseButNotTheSharedFolders) {
   app.SetUser("hanako");
   EXPECT_EQ(app.DatabasePath(), usersFolder_ + "/hanako/Album/HBPH0200.dat");
   EXPECT_EQ(app.GetPath(Path::kWorkFolder), usersFolder_ + "/hanako/Work");
-  EXPECT_EQ(app.GetPath(Path::kUserRegistryKey), "Software\\Pelkin Soft\\Harbo Suite\\Users\\hanako");
+  EXPECT_EQ(app.GetPath(Path::kUserRegistryKey),
+            "Software\\Pelkin Soft\\Harbo Suite\\Users\\hanako");
   EXPECT_EQ(app.GetPath(Path::kLogFolder), log);
 }
 
@@ -80,6 +81,23 @@ TEST_F(AppPaths, OpeningTheAlbumMakesEveryLevelOfItsFolder) {
   EXPECT_TRUE(std::filesystem::is_directory(usersFolder_ + "/taro/Album"));
 }
 
+TEST_F(AppPaths, AUserWhoseNameHasBackslashTrailBytesGetsOneRegistryKey) {
+  // "表" and "ソ" end in 0x5C, the key separator; they must not split the key.
+  const Cp932String name = cp932::Lit("表ソ");
+  block_.userName = name.c_str();
+  const std::string usersKey = cp932::Lit("Software\\Pelkin Soft\\Harbo Suite\\ユーザー表");
+  block_.usersRegistryKey = usersKey.c_str();
+  ASSERT_TRUE(TheApp().TakeHostParameters(block_, 1));
+  EXPECT_EQ(TheApp().GetPath(Path::kSuiteRegistryKey), "Software\\Pelkin Soft\\Harbo Suite");
+  HKEY key = nullptr;
+  const Cp932String userKey = usersKey + "\\" + name;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, userKey.c_str(), 0, KEY_READ, &key), 0);
+  RegCloseKey(key);
+  // No stray level was made from half a character.
+  const Cp932String half = usersKey + "\\" + name.substr(0, 1);
+  EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, half.c_str(), 0, KEY_READ, &key), 0);
+}
+
 TEST_F(AppPaths, WithoutAUserNothingIsMade) {
   block_.userName = "";
   ASSERT_TRUE(TheApp().TakeHostParameters(block_, 1));
@@ -88,7 +106,10 @@ TEST_F(AppPaths, WithoutAUserNothingIsMade) {
 
 TEST_F(AppPaths, AnAlbumFolderUnderAFileFailsCleanly) {
   std::filesystem::create_directories(usersFolder_);
-  { FILE* f = std::fopen((usersFolder_ + "/taro").c_str(), "w"); std::fclose(f); }
+  {
+    FILE* f = std::fopen((usersFolder_ + "/taro").c_str(), "w");
+    std::fclose(f);
+  }
   ASSERT_TRUE(Initialise());
   EXPECT_FALSE(TheApp().MakeAlbumFolder());
 }
@@ -130,9 +151,7 @@ namespace {
 // Timers that only record; the test fires them by sending WM_TIMER.
 class FakeTimers : public win::TimerSource {
  public:
-  void Start(HWND window, uintptr_t id, UINT ms) override {
-    started.push_back({window, id, ms});
-  }
+  void Start(HWND window, uintptr_t id, UINT ms) override { started.push_back({window, id, ms}); }
   void Stop(HWND window, uintptr_t id) override { stopped.push_back({window, id, 0}); }
   struct Timer {
     HWND window;
@@ -253,10 +272,14 @@ TEST_F(AppSettings, OpenDocumentMapsShellFailuresToMessages) {
   });
   Cp932String message;
   const std::string file = temp_.file("a.jpg");
-  { FILE* f = std::fopen(file.c_str(), "w"); std::fclose(f); }
+  {
+    FILE* f = std::fopen(file.c_str(), "w");
+    std::fclose(f);
+  }
   EXPECT_EQ(TheApp().OpenDocument(file, &message), 0);
   EXPECT_EQ(launched, file);
-  EXPECT_NE(message.find(cp932::Lit("関連づけられたアプリケーションが見つかりません")), std::string::npos);
+  EXPECT_NE(message.find(cp932::Lit("関連づけられたアプリケーションが見つかりません")),
+            std::string::npos);
   EXPECT_EQ(TheApp().OpenDocument(temp_.file("missing.jpg"), &message), 0);
   EXPECT_EQ(message, cp932::Lit("ファイルが見つかりません。"));
   shell::SetLauncherForTest([](const std::string&) { return true; });

@@ -20,19 +20,21 @@ Cp932String Join(const std::vector<Cp932String>& p) {
 
 }  // namespace
 
-TEST_P(JoinPathTest, JoinsAsTheSuiteDoes) { EXPECT_EQ(Join(GetParam().parts), GetParam().expected); }
+TEST_P(JoinPathTest, JoinsAsTheSuiteDoes) {
+  EXPECT_EQ(Join(GetParam().parts), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, JoinPathTest,
-    testing::Values(JoinCase{{"/A", "B"}, "/A/B"},                    // one separator between
-                    JoinCase{{"/A/", "/B/"}, "/A/B"},                 // separators trimmed
-                    JoinCase{{"/A/B", "../../C"}, "/C"},              // two levels climbed
+    testing::Values(JoinCase{{"/A", "B"}, "/A/B"},        // one separator between
+                    JoinCase{{"/A/", "/B/"}, "/A/B"},     // separators trimmed
+                    JoinCase{{"/A/B", "../../C"}, "/C"},  // two levels climbed
                     JoinCase{{"/A/B", "../C", "D"}, "/A/C/D"},
-                    JoinCase{{"/A", "../../C"}, "/C"},                // never above the root
+                    JoinCase{{"/A", "../../C"}, "/C"},                       // never above the root
                     JoinCase{{"/A", "//server/share"}, "/A//server/share"},  // network part
                     JoinCase{{"//server/share", "x"}, "//server/share/x"},
-                    JoinCase{{"", "/A", "", "B"}, "/A/B"},            // empty parts skipped
-                    JoinCase{{"A", "B"}, "A/B"},                      // relative stays relative
+                    JoinCase{{"", "/A", "", "B"}, "/A/B"},  // empty parts skipped
+                    JoinCase{{"A", "B"}, "A/B"},            // relative stays relative
                     // Trail bytes of 0x5C (as in "ソ" and "表") are not separators.
                     JoinCase{{"/A", cp932::Lit("ソ"), cp932::Lit("表/")},
                              "/A/" + cp932::Lit("ソ") + "/" + cp932::Lit("表")}));

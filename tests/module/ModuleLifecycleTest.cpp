@@ -53,18 +53,21 @@ struct Module {
     handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) return false;
 #define HARBO_BIND(name) Bind(name, #name);
-    HARBO_BIND(OrbPhotoCreateWindows) HARBO_BIND(OrbPhotoDestroyWindows)
-    HARBO_BIND(OrbPhotoMoveWindow) HARBO_BIND(OrbPhotoShowWindow)
-    HARBO_BIND(OrbPhotoPreTranslateMessage) HARBO_BIND(OrbPhotoGetMenu)
-    HARBO_BIND(OrbPhotoInitMenuPopup) HARBO_BIND(OrbPhotoCommand)
-    HARBO_BIND(OrbPhotoChangeUser) HARBO_BIND(OrbPhotoChangeColor)
-    HARBO_BIND(OrbPhotoSynchro) HARBO_BIND(OrbPhotoGetWnd)
-    HARBO_BIND(OrbPhotoChangeMobilePhone) HARBO_BIND(OrbPhotoSaveData)
-    HARBO_BIND(OrbPhotoChangeDataFolder) HARBO_BIND(OrbPhotoTreeSetting)
-    HARBO_BIND(OrbPhotoTreeItemSelect) HARBO_BIND(OrbPhotoDataConvert)
-    HARBO_BIND(OrbPhotoDataConvertPrev) HARBO_BIND(OrbPhotoDataConvertError)
+    HARBO_BIND(OrbPhotoCreateWindows)
+        HARBO_BIND(OrbPhotoDestroyWindows) HARBO_BIND(OrbPhotoMoveWindow)
+            HARBO_BIND(OrbPhotoShowWindow) HARBO_BIND(OrbPhotoPreTranslateMessage)
+                HARBO_BIND(OrbPhotoGetMenu) HARBO_BIND(OrbPhotoInitMenuPopup)
+                    HARBO_BIND(OrbPhotoCommand) HARBO_BIND(OrbPhotoChangeUser)
+                        HARBO_BIND(OrbPhotoChangeColor) HARBO_BIND(OrbPhotoSynchro)
+                            HARBO_BIND(OrbPhotoGetWnd) HARBO_BIND(OrbPhotoChangeMobilePhone)
+                                HARBO_BIND(OrbPhotoSaveData) HARBO_BIND(OrbPhotoChangeDataFolder)
+                                    HARBO_BIND(OrbPhotoTreeSetting)
+                                        HARBO_BIND(OrbPhotoTreeItemSelect)
+                                            HARBO_BIND(OrbPhotoDataConvert)
+                                                HARBO_BIND(OrbPhotoDataConvertPrev)
+                                                    HARBO_BIND(OrbPhotoDataConvertError)
 #undef HARBO_BIND
-    return found == 20;
+                                                        return found == 20;
   }
 };
 
@@ -112,7 +115,8 @@ class ModuleLifecycle : public testing::Test {
     DWORD value = 0;
     DWORD bytes = sizeof value;
     DWORD type = 0;
-    const LONG rc = RegQueryValueExA(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &bytes);
+    const LONG rc =
+        RegQueryValueExA(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &bytes);
     RegCloseKey(opened);
     return rc == 0 ? static_cast<int>(value) : -12345;
   }

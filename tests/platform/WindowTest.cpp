@@ -39,7 +39,9 @@ const MessageMap<MappedWindow>& MappedWindow::GetMessageMap() {
 }
 HARBO_IMPLEMENT_MESSAGE_MAP(MappedWindow, CFrameWnd)
 
-RECT Rect() { return RECT{0, 0, 100, 100}; }
+RECT Rect() {
+  return RECT{0, 0, 100, 100};
+}
 
 }  // namespace
 
@@ -152,7 +154,8 @@ TEST(Dialogs, AResponderAnswersInsteadOfAPerson) {
     text = r.text;
     return IDNO;
   });
-  EXPECT_EQ(MessageBoxA(nullptr, cp932::Lit("削除してよろしいですか？").c_str(), "", MB_YESNO), IDNO);
+  EXPECT_EQ(MessageBoxA(nullptr, cp932::Lit("削除してよろしいですか？").c_str(), "", MB_YESNO),
+            IDNO);
   EXPECT_EQ(text, "削除してよろしいですか？");
   win::SetMessageBoxResponder(nullptr);
 }
@@ -161,7 +164,9 @@ TEST(TreeControl, KeepsNodesWithValuesAndReportsSelection) {
   CTreeCtrl tree;
   ASSERT_TRUE(tree.Create("t", 0, Rect(), nullptr));
   std::vector<std::pair<HTREEITEM, HTREEITEM>> changes;
-  tree.SetSelectionHandler([&](HTREEITEM now, HTREEITEM before) { changes.push_back({now, before}); });
+  tree.SetSelectionHandler([&](HTREEITEM now, HTREEITEM before) {
+    changes.push_back({now, before});
+  });
   const HTREEITEM all = tree.InsertItem(cp932::Lit("全て"), 0x10000);
   const HTREEITEM year = tree.InsertItem(cp932::Lit("2026年"), 2026);
   EXPECT_EQ(tree.GetCount(), 2);
