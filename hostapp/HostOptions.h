@@ -1,0 +1,44 @@
+// The host program's options: the command line, the host setting file and the defaults,
+// resolved into one record before the application starts.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct HostOptions {
+  QString dataRoot;
+  QString userName = QStringLiteral("user");
+  QString phoneFolder;  // empty: no phone is connected
+  bool refusePhone = false;
+  int refuseReason = 3;
+  QString screenshotPath;  // empty: run interactively
+  QString modulePath;
+  bool verbose = false;
+};
+
+// What the command line said; unset members fall back to the setting file and defaults.
+struct CommandLine {
+  std::optional<QString> dataRoot;
+  std::optional<QString> userName;
+  std::optional<QString> phoneFolder;
+  std::optional<int> refuseReason;  // set when --refuse-phone was given
+  std::optional<QString> screenshotPath;
+  std::optional<QString> modulePath;
+  bool verbose = false;
+  bool help = false;
+};
+
+// Parses the arguments after the program name; nullopt with a message on a bad argument.
+std::optional<CommandLine> ParseCommandLine(const QStringList& args, QString* error);
+
+QString UsageText();
+
+// The data root the command line names, else the user's default one.
+QString DataRootOf(const CommandLine& line);
+
+// Where the host keeps its own settings inside a data root.
+QString HostSettingsPath(const QString& dataRoot);
+
+// Defaults, then the host setting file, then the command line.
+HostOptions ResolveOptions(const CommandLine& line);
