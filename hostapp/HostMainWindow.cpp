@@ -1,0 +1,176 @@
+#include "hostapp/HostMainWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "hostapp/HostWindow.h"
+#include "hostapp/MenuBridge.h"
+#include "platform/win/QtBridge.h"
+#include "resources/CommandIds.h"
+
+namespace {
+
+constexpr int kIndexColumnWidth = 220;
+
+PhonePolicy PolicyOf(const HostOptions& options) {
+  return PhonePolicy{options.phoneFolder, options.refusePhone, options.refuseReason,
+                     options.verbose};
+}
+
+}  // namespace
+
+HostMainWindow::HostMainWindow(const HostOptions& options, const AlbumModule& album,
+                               HostTexts texts)
+    : options_(options), album_(album), texts_(std::move(texts)) {
+  setWindowTitle(QStringLiteral("Harbo Suite"));
+  resize(1100, 720);
+  InitSuiteContext(&context_, &errorRecord_);
+}
+
+HostMainWindow::~HostMainWindow() {
+  ShutDown();
+}
+
+bool HostMainWindow::Start(QString* error) {
+  if (!CreateHostWindows()) {
+    *error = QStringLiteral("cannot create the host's windows");
+    return false;
+  }
+  if (!CreateAlbum(error)) return false;
+  ShowAlbum();
+  BuildMenus();
+  RouteTreeSelection();
+  RouteMessagesToAlbum(&album_);
+  return true;
+}
+
+// The host window, the tree and the buttons are platform windows, so that the album can
+// parent, fill and enable them; their widgets are then placed into this window's layout.
+bool HostMainWindow::CreateHostWindows() {
+  HostWindow::Handlers handlers{[this](const QString& text) { statusBar()->showMessage(text); },
+                                [this](int w, int h) { AlbumAreaResized(w, h); },
+                                [this](UINT id) { Command(id); }};
+  hostWindow_ = std::make_unique<HostWindow>(PolicyOf(options_), std::move(handlers));
+  if (!hostWindow_->Create({}, 0, RECT{0, 0, 800, 600}, nullptr)) return false;
+  if (!tree_.Create({}, 0, RECT{0, 0, kIndexColumnWidth, 400}, nullptr)) return false;
+  if (!CreatePhoneButton(&readButton_, cmd::kHostRead, "ケータイから読み込む") ||
+      !CreatePhoneButton(&sendButton_, cmd::kHostSend, "ケータイに書き込む"))
+    return false;
+  auto* splitter = new QSplitter(this);
+  splitter->addWidget(BuildIndexColumn());
+  splitter->addWidget(QtBridge::WidgetOf(hostWindow_.get()));
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({kIndexColumnWidth, width() - kIndexColumnWidth});
+  setCentralWidget(splitter);
+  statusBar()->showMessage(QString());
+  return true;
+}
+
+QWidget* HostMainWindow::BuildIndexColumn() {
+  auto* column = new QWidget();
+  auto* layout = new QVBoxLayout(column);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addWidget(QtBridge::WidgetOf(&tree_), 1);
+  layout->addWidget(QtBridge::WidgetOf(&readButton_));
+  layout->addWidget(QtBridge::WidgetOf(&sendButton_));
+  return column;
+}
+
+// The buttons' parent is the host window: their clicks arrive there as WM_COMMAND.
+bool HostMainWindow::CreatePhoneButton(CButton* button, UINT id, const char* text) {
+  if (!button->Create({}, 0, RECT{0, 0, kIndexColumnWidth, 32}, hostWindow_.get(), id))
+    return false;
+  button->SetText(cp932::Lit(text));
+  return true;
+}
+
+bool HostMainWindow::CreateAlbum(QString* error) {
+  context_.hostMainWindow = hostWindow_.get();
+  context_.lockWindow1 = &readButton_;
+  context_.lockWindow2 = &sendButton_;
+  context_.indexTree = &tree_;
+  // The album area gets its real size before the frame rectangle is taken from it.
+  layout()->activate();
+  block_ = MakeParameterBlock(texts_, hostWindow_.get(), hostWindow_->GetClientRect(), &context_);
+  album_.OrbPhotoTreeSetting(&block_, 1);
+  if (album_.OrbPhotoCreateWindows(&block_) == nullptr) {
+    *error = QStringLiteral("the album module could not create its windows");
+    return false;
+  }
+  albumRunning_ = true;
+  return true;
+}
+
+// Phone functions may start only once the album is on screen.
+void HostMainWindow::ShowAlbum() {
+  const RECT area = hostWindow_->GetClientRect();
+  album_.OrbPhotoMoveWindow(0, 0, area.right, area.bottom, 1);
+  album_.OrbPhotoShowWindow(SW_SHOW);
+  context_.hostReady = 1;
+}
+
+void HostMainWindow::BuildMenus() {
+  albumMenu_ = album_.OrbPhotoGetMenu();
+  menus_ = new MenuBridge(
+      menuBar(), [this](UINT id) { Command(id); },
+      [this](HMENU menu, int index) { album_.OrbPhotoInitMenuPopup(menu, index, 0); });
+  menus_->Build(albumMenu_);
+}
+
+void HostMainWindow::RouteTreeSelection() {
+  tree_.SetSelectionHandler([this](HTREEITEM selected, HTREEITEM previous) {
+    if (albumRunning_) album_.OrbPhotoTreeItemSelect(0, static_cast<int32_t>(previous), selected);
+  });
+}
+
+void HostMainWindow::AlbumAreaResized(int width, int height) {
+  if (albumRunning_) album_.OrbPhotoMoveWindow(0, 0, width, height, 1);
+}
+
+// The host's own range is handled here, except reading and sending, which the album does.
+void HostMainWindow::Command(UINT id) {
+  if (!albumRunning_) return;
+  if (cmd::IsHostCommand(id) && id != cmd::kHostRead && id != cmd::kHostSend) {
+    HostCommand(id);
+    return;
+  }
+  album_.OrbPhotoCommand(id, 0);
+}
+
+void HostMainWindow::HostCommand(UINT id) {
+  if (id == cmd::kHostExit) {
+    // Closing takes the menus down; the menu that chose exit must first finish its signal.
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    return;
+  }
+  QMessageBox::information(this, windowTitle(),
+                           QStringLiteral("This function is not available in this host."));
+}
+
+void HostMainWindow::closeEvent(QCloseEvent* event) {
+  ShutDown();
+  event->accept();
+}
+
+// The album saves and goes first, while every host window it refers to still exists; the
+// pre-translation is removed with it, as it would swallow messages without a frame.
+void HostMainWindow::ShutDown() {
+  if (!albumRunning_) return;
+  albumRunning_ = false;
+  album_.OrbPhotoSaveData();
+  album_.OrbPhotoDestroyWindows();
+  RouteMessagesToAlbum(nullptr);
+  tree_.SetSelectionHandler(nullptr);
+  if (menus_ != nullptr) menus_->Clear();
+  DestroyMenu(albumMenu_);
+  albumMenu_ = nullptr;
+  PumpMessages();
+  context_.indexTree = nullptr;
+  context_.lockWindow1 = context_.lockWindow2 = nullptr;
+}

@@ -1,0 +1,56 @@
+// The suite's main window: the index tree and the phone buttons on the left, the album area
+// in the middle, the album's menus on the bar and a status bar. It drives the album's
+// lifetime: create, show, follow resizes, route commands, save and destroy on close.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "host/SuiteContext.h"
+#include "hostapp/AlbumModule.h"
+#include "hostapp/HostOptions.h"
+#include "hostapp/HostParameters.h"
+#include "platform/win/Controls.h"
+#include "platform/win/TreeCtrl.h"
+
+class HostWindow;
+class MenuBridge;
+
+class HostMainWindow : public QMainWindow {
+ public:
+  HostMainWindow(const HostOptions& options, const AlbumModule& album, HostTexts texts);
+  ~HostMainWindow() override;
+
+  // Starts the album inside the window; false with a message when it cannot.
+  bool Start(QString* error);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  bool CreateHostWindows();
+  QWidget* BuildIndexColumn();
+  bool CreatePhoneButton(CButton* button, UINT id, const char* text);
+  bool CreateAlbum(QString* error);
+  void ShowAlbum();
+  void BuildMenus();
+  void RouteTreeSelection();
+  void AlbumAreaResized(int width, int height);
+  void Command(UINT id);
+  void HostCommand(UINT id);
+  void ShutDown();
+
+  HostOptions options_;
+  const AlbumModule& album_;
+  HostTexts texts_;
+  SuiteErrorRecord errorRecord_{};
+  SuiteContext context_{};
+  HostParameterBlock block_{};
+  std::unique_ptr<HostWindow> hostWindow_;
+  CTreeCtrl tree_;
+  CButton readButton_;
+  CButton sendButton_;
+  MenuBridge* menus_ = nullptr;
+  HMENU albumMenu_ = nullptr;
+  bool albumRunning_ = false;
+};
