@@ -281,6 +281,20 @@ Cp932String CHarboPhotoApp::ColorSchemePath(int number) {
   return Join(GetPath(Path::kDataFolder), "color" + std::to_string(number + 1) + ".dat");
 }
 
+std::unique_ptr<CDrawObject> CHarboPhotoApp::ReplaceDrawObject(std::unique_ptr<CDrawObject> object) {
+  std::swap(object, drawObject_);
+  return object;
+}
+
+bool CHarboPhotoApp::ApplyColorScheme(int number) {
+  SetColorScheme(number);
+  if (!drawObject_) return false;
+  drawObject_->SetSchemeFolder(GetPath(Path::kDataFolder));
+  drawObject_->Load(ColorSchemePath(number), true);
+  drawObject_->SetAppliedScheme(number);
+  return true;
+}
+
 HKEY CHarboPhotoApp::OpenSection(const Cp932String& section, bool create) {
   const Cp932String key = RegistryJoin(GetPath(Path::kAlbumRegistryKey), section);
   return create ? CreateKey(registryRoot_, key) : OpenKey(registryRoot_, key);

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "host/CWinAppCdma.h"
 #include "host/HostParameterBlock.h"
 #include "platform/registry/Registry.h"
+#include "ui/CDrawObject.h"
 
 class CHarboPhotoApp : public CWinAppCdma {
  public:
@@ -87,6 +89,13 @@ class CHarboPhotoApp : public CWinAppCdma {
   int phoneBlock() const { return phoneBlock_; }
   int colorScheme() const { return colorScheme_; }
   void SetColorScheme(int number) { colorScheme_ = number; }
+  // The drawing resources of every owner-drawn window; null only once taken away.
+  CDrawObject* drawObject() { return drawObject_.get(); }
+  // Puts another drawing object (or none) in place and returns the previous one.
+  std::unique_ptr<CDrawObject> ReplaceDrawObject(std::unique_ptr<CDrawObject> object);
+  // Records the scheme number and loads its file into the drawing object, clearing it
+  // first; false when there is no drawing object. A missing file leaves the built-in look.
+  bool ApplyColorScheme(int number);
 
  private:
   static Cp932String Join(const Cp932String& a, const Cp932String& b);
@@ -109,6 +118,7 @@ class CHarboPhotoApp : public CWinAppCdma {
   std::array<std::optional<Cp932String>, static_cast<size_t>(Path::kCount)> paths_;
   int phoneBlock_ = 0;
   int colorScheme_ = 0;
+  std::unique_ptr<CDrawObject> drawObject_ = std::make_unique<CDrawObject>();
 };
 
 // The application object, made once per process.

@@ -136,8 +136,11 @@ ORBPHOTO_API int OrbPhotoChangeUser(const char* /*userName*/) {
 
 ORBPHOTO_API int OrbPhotoChangeColor(int scheme) {
   return Guarded(1, [&] {
-    TheApp().SetColorScheme(scheme);
-    if (CMainFrame* frame = MainFrame()) frame->Invalidate();
+    const bool applied = TheApp().ApplyColorScheme(scheme);
+    CMainFrame* frame = MainFrame();
+    if (frame == nullptr) return 1;
+    if (!applied) return 0;
+    frame->Invalidate();
     return 1;
   });
 }
