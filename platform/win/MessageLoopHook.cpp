@@ -12,13 +12,20 @@ namespace {
 class PreTranslateHook : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::Wheel) return false;
+    // An event that no widget takes travels up to the parents; it is offered only once.
+    auto* input = static_cast<QInputEvent*>(event);
+    if (input == lastOffered_ && input->timestamp() == lastTimestamp_) return false;
+    lastOffered_ = input;
+    lastTimestamp_ = input->timestamp();
     if (event->type() == QEvent::KeyPress) return OfferKey(watched, static_cast<QKeyEvent*>(event));
-    if (event->type() == QEvent::Wheel)
-      return OfferWheel(watched, static_cast<QWheelEvent*>(event));
-    return false;
+    return OfferWheel(watched, static_cast<QWheelEvent*>(event));
   }
 
  private:
+  const QInputEvent* lastOffered_ = nullptr;
+  quint64 lastTimestamp_ = 0;
+
   static bool OfferKey(QObject* watched, QKeyEvent* event) {
     const UINT vk = VirtualKeyFromQt(event->key());
     if (vk == 0) return false;
