@@ -243,6 +243,12 @@ TEST_F(ModuleLifecycle, TheMenuUpdatesAlbumItemsAndLeavesTheHostsAlone) {
   for (int i = 0; i < view->GetMenuItemCount(); ++i)
     if (view->GetItem(i)->text == cp932::Lit("写真の整列")) sort = view->GetSubMenu(i);
   ASSERT_NE(sort, nullptr);
+  // With the thumbnails shown, the style and size pop-ups are available.
+  for (int i = 0; i < view->GetMenuItemCount(); ++i) {
+    if (view->GetSubMenu(i) != nullptr) {
+      EXPECT_TRUE(view->IsItemEnabled(i)) << i;
+    }
+  }
   m().OrbPhotoInitMenuPopup(sort, 0, 0);
   EXPECT_TRUE(sort->IsItemChecked(FindIndex(*sort, 32874)));
   EXPECT_FALSE(sort->IsItemChecked(FindIndex(*sort, 32861)));
