@@ -24,6 +24,7 @@ class CPhoneTransfer {
   bool Start(const Cp932String& caption);
   bool cancelled() const { return cancelled_; }
   bool finished() const { return finished_; }
+  CTransferProgressWnd* progressWindow() const { return window_.get(); }
 
   // Called by the progress window.
   void RunNextStep();

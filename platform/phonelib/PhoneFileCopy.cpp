@@ -22,8 +22,10 @@ Cp932String FolderOf(const Cp932String& path) {
   return slash == Cp932String::npos ? Cp932String(".") : path.substr(0, slash);
 }
 
-// The whole source, when it still has the size it was listed with.
+// The whole source, when it is still a plain file of the size it was listed with (a pipe
+// or a device would block the reader or never end).
 std::optional<std::string> ReadWhole(const CopyOrder& order) {
+  if (!fileio::IsFile(order.from)) return std::nullopt;
   const auto size = fileio::FileSize(order.from);
   if (!size || *size != order.expectedSize || *size > order.maxBytes) return std::nullopt;
   auto data = fileio::ReadFile(order.from);

@@ -32,6 +32,10 @@ void SetPhoneFolder(const Cp932String& folder) {
   HostSetting() = folder;
 }
 
+void ClearPhoneFolderForTest() {
+  HostSetting().reset();
+}
+
 Cp932String PhoneFolder() {
   if (HostSetting()) return *HostSetting();
   return EnvironmentFolder();

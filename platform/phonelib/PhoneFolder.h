@@ -24,6 +24,8 @@ constexpr char kCarrierMakerPrefix[] = "NOVA";
 // sets it, the environment variable HARBO_PHONE_DIR (UTF-8) is the default.
 void SetPhoneFolder(const Cp932String& folder);
 Cp932String PhoneFolder();
+// Forgets the host's setting, so that the environment's default applies again.
+void ClearPhoneFolderForTest();
 
 // True when a phone folder is set and exists as a folder.
 bool IsPhoneConnected();
