@@ -107,12 +107,14 @@ class CLBitmap {
 
   int LoadWith(Sizing sizing, const Cp932String& path, int width, int height,
                const AdjustmentRecord* adjustments, bool stretch);
-  bool TakeCacheHit(int width, int height, bool stretch);
+  bool TakeCacheHit(const AdjustmentRecord& wanted, int width, int height, bool stretch);
   bool EnsureFileInfo(const Cp932String& path);
-  bool Decode(Sizing sizing, const Cp932String& path, int width, int height);
+  bool Decode(Sizing sizing, const Cp932String& path, int width, int height, bool stretch);
+  bool LoadPixels(const Cp932String& path, int width, int height);
+  bool FinishSize(bool enlarging, int width, int height, int handleW, int handleH);
   void ApplyAdjustments(const AdjustmentRecord& a);
   int FallBackToIcon(const Cp932String& path);
-  bool SaveAtQuality(const Cp932String& destination, int quality, uint64_t* size);
+  bool SaveTrial(const char* trialPath, int quality, uint64_t* size);
   void PaintIcon(CDC& dc, const RECT& rect) const;
 
   uint32_t cacheCost_ = 0;
@@ -125,6 +127,9 @@ class CLBitmap {
   int32_t displayWidth_ = 0;
   int32_t displayHeight_ = 0;
   AdjustmentRecord adjustments_;
+
+  // The adjustments the present pixels were made with; a cache hit needs the same ones.
+  AdjustmentRecord pixelAdjustments_;
 
   // Links of the cache's list, kept in the bitmap so that membership is a constant-time
   // test on every draw.

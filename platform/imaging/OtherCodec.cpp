@@ -1,0 +1,75 @@
+// Every other format the toolkit's image readers know (GIF, TIFF, WebP and so on), and the
+// compressed bitmap variants.
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QImageReader>
+
+#include "platform/imaging/ImagingInternal.h"
+
+namespace imaging::detail {
+namespace {
+
+// A read-only device over the bytes, without copying them.
+struct ReaderOver {
+  QByteArray bytes;
+  QBuffer buffer;
+  QImageReader reader;
+
+  ReaderOver(const uint8_t* data, size_t size)
+      : bytes(QByteArray::fromRawData(reinterpret_cast<const char*>(data),
+                                      static_cast<qsizetype>(size))),
+        buffer(&bytes) {
+    buffer.open(QIODevice::ReadOnly);
+    reader.setDevice(&buffer);
+    reader.setAutoTransform(false);
+  }
+};
+
+int BitsOf(QImage::Format format) {
+  switch (format) {
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB:
+    case QImage::Format_Indexed8:
+    case QImage::Format_Grayscale8:
+      return 8;
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+    case QImage::Format_RGBA8888:
+    case QImage::Format_RGBA64:
+      return 32;
+    default:
+      return 24;
+  }
+}
+
+}  // namespace
+
+int OtherHeader(const uint8_t* data, size_t size, Header* header) {
+  ReaderOver r(data, size);
+  if (!r.reader.canRead()) return kErrorFormat;
+  const QSize s = r.reader.size();
+  if (!s.isValid()) return kErrorFormat;
+  header->format = kFormatOther;
+  header->width = s.width();
+  header->height = s.height();
+  header->bitsPerPixel = BitsOf(r.reader.imageFormat());
+  return kSuccess;
+}
+
+int OtherDecode(const uint8_t* data, size_t size, BitmapHandle* bitmap) {
+  ReaderOver r(data, size);
+  const QSize s = r.reader.size();
+  if (s.isValid() && !WithinLimits(s.width(), s.height())) return kErrorTooLarge;
+  QImage image;
+  if (!r.reader.read(&image) || image.isNull()) return kErrorCorrupt;
+  if (!WithinLimits(image.width(), image.height())) return kErrorTooLarge;
+  image.convertTo(QImage::Format_ARGB32);
+  const Canvas source{image.bits(), image.width(), image.height(),
+                      static_cast<size_t>(image.bytesPerLine())};
+  FlattenOverWhite(source);
+  PlaceIntoHandle(source, bitmap);
+  return kSuccess;
+}
+
+}  // namespace imaging::detail
