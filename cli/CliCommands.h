@@ -18,3 +18,4 @@ struct CliCommand {
 const std::vector<CliCommand>& CliCommandTable();
 
 int RunInfo(CliSession& session, const std::vector<std::string>& args);
+int RunMakePhone(CliSession& session, const std::vector<std::string>& args);

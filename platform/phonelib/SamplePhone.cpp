@@ -1,6 +1,7 @@
 #include "platform/phonelib/SamplePhone.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "platform/fileio/FileIo.h"
@@ -275,10 +277,8 @@ bool SetShotTime(const Cp932String& path, const Shot& s) {
   const auto disk = fileio::ToDiskPath(path);
   if (when == -1 || !disk) return false;
   std::error_code error;
-  const auto since =
-      std::chrono::system_clock::from_time_t(when) - std::chrono::system_clock::now();
-  std::filesystem::last_write_time(*disk, std::filesystem::file_time_type::clock::now() + since,
-                                   error);
+  const auto time = std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(when));
+  std::filesystem::last_write_time(*disk, time, error);
   return !error;
 }
 
@@ -317,9 +317,21 @@ bool MakeFolders(const Cp932String& folder, std::string* error) {
   return true;
 }
 
+// Drawing text needs the toolkit's fonts, which need an application object; a program
+// without one (the command-line tool) gets an offscreen one for the time of the call.
+std::unique_ptr<QGuiApplication> EnsureApplication() {
+  if (QCoreApplication::instance() != nullptr) return nullptr;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "harbo-phone";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }  // namespace
 
 bool MakeSamplePhone(const Cp932String& folder, std::vector<SampleFile>* made, std::string* error) {
+  const auto application = EnsureApplication();
   if (!MakeFolders(folder, error)) return false;
   Maker maker{folder, made, error};
   const PhoneProfile profile{kModelWithExternalMemory, 300 * 1024, 2 * 1024 * 1024};
