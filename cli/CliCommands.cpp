@@ -4,6 +4,7 @@ const std::vector<CliCommand>& CliCommandTable() {
   static const std::vector<CliCommand> table = {
       {"info", "info", true, &RunInfo},
       {"make-phone", "make-phone DIR", false, &RunMakePhone},
+      {"exif", "exif FILE", true, &RunExif},
   };
   return table;
 }

@@ -19,3 +19,4 @@ const std::vector<CliCommand>& CliCommandTable();
 
 int RunInfo(CliSession& session, const std::vector<std::string>& args);
 int RunMakePhone(CliSession& session, const std::vector<std::string>& args);
+int RunExif(CliSession& session, const std::vector<std::string>& args);
