@@ -132,9 +132,14 @@ void CPhotoManager::LoadFavouriteNames() {
 bool CPhotoManager::SaveFavouriteNames() const {
   CHarboPhotoApp& app = TheApp();
   bool ok = true;
-  for (int slot = 1; slot <= kFavouriteSlots; ++slot)
-    ok =
-        app.WriteText(kFavouriteSection, FavouriteValueName(slot), favouriteNames_[slot - 1]) && ok;
+  // Only changed names are written: every registry write goes to the disk, and the library
+  // is saved after every command.
+  for (int slot = 1; slot <= kFavouriteSlots; ++slot) {
+    const Cp932String& name = favouriteNames_[slot - 1];
+    const Cp932String unset = name.empty() ? Cp932String("?") : Cp932String();
+    if (app.ReadText(kFavouriteSection, FavouriteValueName(slot), unset) != name)
+      ok = app.WriteText(kFavouriteSection, FavouriteValueName(slot), name) && ok;
+  }
   return ok;
 }
 
