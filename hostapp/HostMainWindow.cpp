@@ -150,7 +150,7 @@ void HostMainWindow::HostCommand(UINT id) {
     return;
   }
   QMessageBox::information(this, windowTitle(),
-                           QStringLiteral("This function is not available in this host."));
+                           QStringLiteral("この機能はこのホストでは使用できません。"));
 }
 
 void HostMainWindow::closeEvent(QCloseEvent* event) {
