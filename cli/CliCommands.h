@@ -18,5 +18,6 @@ struct CliCommand {
 const std::vector<CliCommand>& CliCommandTable();
 
 int RunInfo(CliSession& session, const std::vector<std::string>& args);
+int RunColors(CliSession& session, const std::vector<std::string>& args);
 int RunMakePhone(CliSession& session, const std::vector<std::string>& args);
 int RunExif(CliSession& session, const std::vector<std::string>& args);

@@ -4,18 +4,13 @@
 #include "platform/fileio/FileIo.h"
 #include "ui/DrawResourceTables.h"
 
-namespace {
-
-// The whole file, unless it is missing, unreadable or too large to be a scheme.
-std::optional<std::string> ReadSchemeFile(const Cp932String& path) {
+std::optional<std::string> CDrawObject::ReadSchemeFile(const Cp932String& path) {
   const std::optional<uint64_t> size = fileio::FileSize(path);
-  if (!size || *size > CDrawObject::kMaxSchemeFileBytes) return std::nullopt;
+  if (!size || *size > kMaxSchemeFileBytes) return std::nullopt;
   std::optional<std::string> text = fileio::ReadFile(path);
-  if (!text || text->size() > CDrawObject::kMaxSchemeFileBytes) return std::nullopt;
+  if (!text || text->size() > kMaxSchemeFileBytes) return std::nullopt;
   return text;
 }
-
-}  // namespace
 
 bool CDrawObject::Load(const Cp932String& path, bool clear) {
   const std::optional<std::string> text = ReadSchemeFile(path);

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,6 +30,8 @@ class CDrawObject {
   // first. False when the file cannot be read or is too large: the resources are then as
   // they were, or the built-in ones after clearing.
   bool Load(const Cp932String& path, bool clear);
+  // The whole file, unless it is missing, unreadable or too large to be a scheme.
+  static std::optional<std::string> ReadSchemeFile(const Cp932String& path);
   // Applies the settings of scheme text, later lines over earlier ones; returns them.
   std::vector<colorscheme::Entry> ApplyText(std::string_view text);
   // Drops every cached record with its pens, brushes and fonts.
