@@ -180,10 +180,14 @@ void CHarboPhotoApp::OpenUserAlbum() {
   if (userName_.empty()) return;
   MakeAlbumFolder();
   MakeUserRegistryKey();
+  if (!library_) library_ = std::make_unique<CPhotoManager>();
+  const Cp932String database = DatabasePath();
+  library_->LoadAlbum(&database);
+  library_->Recount();
 }
 
 int CHarboPhotoApp::SaveLibrary() {
-  return 1;
+  return library_ != nullptr ? library_->SaveAlbum() : 1;
 }
 
 LPARAM CHarboPhotoApp::RememberedCategory() {

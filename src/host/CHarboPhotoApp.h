@@ -10,6 +10,7 @@
 
 #include "host/CWinAppCdma.h"
 #include "host/HostParameterBlock.h"
+#include "library/CPhotoManager.h"
 #include "platform/registry/Registry.h"
 #include "ui/CDrawObject.h"
 
@@ -55,6 +56,8 @@ class CHarboPhotoApp : public CWinAppCdma {
   void OpenUserAlbum();
   // Saves the open library; there is nothing to save while no library is open.
   int SaveLibrary();
+  // The library of the user's album; null until an album was first opened.
+  CPhotoManager* library() const { return library_.get(); }
   // The category the index tree starts on ("IndexView"/"TabCurrent").
   LPARAM RememberedCategory();
   // Makes every missing level of the album folder and of the user registry key.
@@ -119,6 +122,7 @@ class CHarboPhotoApp : public CWinAppCdma {
   int phoneBlock_ = 0;
   int colorScheme_ = 0;
   std::unique_ptr<CDrawObject> drawObject_ = std::make_unique<CDrawObject>();
+  std::unique_ptr<CPhotoManager> library_;
 };
 
 // The application object, made once per process.

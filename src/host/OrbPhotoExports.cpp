@@ -1,5 +1,6 @@
 // The module's exported entry points. Each is a few lines that forward to the application
 // object or the frame; nothing thrown inside ever reaches the host.
+#include <algorithm>
 #include <exception>
 
 #include "browse/IndexTree.h"
@@ -38,10 +39,21 @@ void UpdateMenuItem(CMenu* menu, int index, CMainFrame* frame) {
     menu->CheckItem(index, updated ? ui.checked() : 0, ui.radio());
 }
 
+// The library's years, ascending, and whether it holds burst composites.
+indextree::Categories LibraryCategories() {
+  indextree::Categories categories;
+  const CPhotoManager* library = TheApp().library();
+  if (library == nullptr) return categories;
+  for (const CCounterYear& node : library->yearTallies().nodes) categories.years.push_back(node.year);
+  std::sort(categories.years.begin(), categories.years.end());
+  categories.hasBurst = !library->comboTallies().nodes.empty();
+  return categories;
+}
+
 void BuildIndexTree() {
   SuiteContext* context = suite::Context();
   if (context == nullptr) return;
-  indextree::Build(context->indexTree, indextree::Categories{}, TheApp().RememberedCategory());
+  indextree::Build(context->indexTree, LibraryCategories(), TheApp().RememberedCategory());
 }
 
 }  // namespace
