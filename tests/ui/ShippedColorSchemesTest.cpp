@@ -16,7 +16,7 @@ std::string SampleScheme(int number) {
   return (root / "sample" / "Users" / ("color" + std::to_string(number) + ".dat")).string();
 }
 
-// Every colour the file sets, with the built-in colour of its index.
+// A shipped file's settings and the drawing resources they were applied to.
 struct Loaded {
   std::vector<colorscheme::Entry> entries;
   CDrawObject draw;
