@@ -12,8 +12,8 @@ constexpr uint8_t kStartOfImage = 0xD8;
 constexpr uint8_t kEndOfImage = 0xD9;
 constexpr uint8_t kStartOfScan = 0xDA;
 constexpr uint8_t kApp1 = 0xE1;
-// Bytes other than markers that may stand between segments (some writers pad with zeros);
-// beyond this the search gives up rather than scan the image data.
+// Bytes that may stand between segments: padding (some writers pad with zeros) and fill
+// bytes FF before a marker. Beyond this the search gives up rather than scan a whole file.
 constexpr uint64_t kMaxPaddingBytes = 256 * 1024;
 // Real photos have a few dozen segments before the image data.
 constexpr int kMaxSegments = 4096;
@@ -48,7 +48,10 @@ bool ReadMarker(ExifFileWindow& photo, uint64_t pos, uint64_t* paddingBudget, Ma
   for (;; ++pos, previous = byte) {
     if (!photo.Read(pos, &byte, 1)) return false;
     if (previous == kMarkerStart && byte != kMarkerStart && byte != 0) break;
-    if (byte != kMarkerStart && (*paddingBudget)-- == 0) return false;
+    if (byte != kMarkerStart || previous == kMarkerStart) {
+      if (*paddingBudget == 0) return false;
+      --*paddingBudget;
+    }
   }
   marker->start = pos - 1;
   marker->code = byte;

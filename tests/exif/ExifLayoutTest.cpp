@@ -199,6 +199,16 @@ INSTANTIATE_TEST_SUITE_P(
                   "", false},
         PhotoCase{"exif_header_only",
                   [] { return Jpeg({ExifSegment(std::string("II\x2A\0", 4))}); }, false, "", false},
+        PhotoCase{"exif_endless_fill_bytes",
+                  [] {
+                    return Jpeg({std::string(300 * 1024, '\xFF'), ExifSegment(CameraBlock(false))});
+                  },
+                  false, "", false},
+        PhotoCase{"exif_endless_padding",
+                  [] {
+                    return Jpeg({std::string(300 * 1024, '\0'), ExifSegment(CameraBlock(false))});
+                  },
+                  false, "", false},
         PhotoCase{"exif_not_a_jpeg", [] { return kPng; }, false, "", false},
         PhotoCase{"exif_empty_file", [] { return std::string(); }, false, "", false},
         PhotoCase{"exif_jpeg_without_exif",
