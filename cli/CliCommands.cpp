@@ -3,9 +3,18 @@
 const std::vector<CliCommand>& CliCommandTable() {
   static const std::vector<CliCommand> table = {
       {"info", "info", true, &RunInfo},
+      {"thumbs", "thumbs SRC_DIR OUT_DIR [--size N]", false, &RunThumbs},
       {"colors", "colors FILE", false, &RunColors},
       {"make-phone", "make-phone DIR", false, &RunMakePhone},
       {"exif", "exif FILE", true, &RunExif},
+      {"import", "import PATH...", true, &RunImport},
+      {"list", "list", true, &RunList},
+      {"search",
+       "search [--name K] [--memo K] [--from YYYYMMDD] [--to YYYYMMDD] [--min-kb N] [--max-kb N] "
+       "[--photos] [--movies]",
+       true, &RunSearch},
+      {"db-dump", "db-dump FILE", false, &RunDbDump},
+      {"db-check", "db-check FILE", false, &RunDbCheck},
   };
   return table;
 }

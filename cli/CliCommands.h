@@ -18,6 +18,12 @@ struct CliCommand {
 const std::vector<CliCommand>& CliCommandTable();
 
 int RunInfo(CliSession& session, const std::vector<std::string>& args);
+int RunThumbs(CliSession& session, const std::vector<std::string>& args);
 int RunColors(CliSession& session, const std::vector<std::string>& args);
 int RunMakePhone(CliSession& session, const std::vector<std::string>& args);
 int RunExif(CliSession& session, const std::vector<std::string>& args);
+int RunImport(CliSession& session, const std::vector<std::string>& args);
+int RunList(CliSession& session, const std::vector<std::string>& args);
+int RunSearch(CliSession& session, const std::vector<std::string>& args);
+int RunDbDump(CliSession& session, const std::vector<std::string>& args);
+int RunDbCheck(CliSession& session, const std::vector<std::string>& args);
