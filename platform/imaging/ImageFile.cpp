@@ -221,8 +221,7 @@ int SaveFile(const char* path, const BitmapHandle* bitmap, int format, int bitsP
   return detail::WriteWholeFile(path, encoded);
 }
 
-uint64_t DecodeCountForTest() {
-  return decodeCount.load();
-}
+uint64_t DecodeCountForTest() { return decodeCount.load(); }
+uint64_t SaveCountForTest() { return saveCount.load(); }
 
 }  // namespace imaging

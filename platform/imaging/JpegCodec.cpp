@@ -62,13 +62,14 @@ tjscalingfactor ChooseScale(int width, int height, int wantW, int wantH) {
   return best;
 }
 
-// A warning about a premature end means a truncated file: refused, so that a partly
-// received photo is never shown (or saved over) as if it were whole. Other warnings
-// (extraneous bytes, for instance) still give a sound picture.
+// Every warning but one means damaged data (a truncated file, a bad Huffman code, a scan
+// cut short), so that a partly received or corrupted photo is never shown, or saved over,
+// as if it were whole. Extraneous bytes before a marker leave a sound picture; some cameras
+// write them.
 bool FailedBadly(tjhandle handle) {
   if (tjGetErrorCode(handle) != TJERR_WARNING) return true;
   const char* text = tjGetErrorStr2(handle);
-  return text != nullptr && std::strstr(text, "Premature end") != nullptr;
+  return text == nullptr || std::strstr(text, "extraneous bytes") == nullptr;
 }
 
 // A segment of the stream: its marker and its data (without the length field).

@@ -4,6 +4,7 @@
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QString>
+#include <QStringList>
 #include <map>
 #include <vector>
 
@@ -17,9 +18,17 @@ namespace {
 constexpr const char* kThemeName = "Adwaita";
 constexpr const char* kGenericIcon = "text-x-generic";
 
-// The system image list: icons by index, and the index of each icon name.
+// The system image list: the icon names of each index, and the index of each name. The
+// icons themselves are made when first drawn, since a process without a window system
+// (the command-line tool) may ask for indexes but can draw none.
+struct Entry {
+  QStringList names;
+  QIcon icon;
+  bool resolved = false;
+};
+
 struct ImageList {
-  std::vector<QIcon> icons;
+  std::vector<Entry> entries;
   std::map<QString, int> byName;
 };
 
@@ -48,23 +57,23 @@ QIcon DrawnFallback() {
   return QIcon(QPixmap::fromImage(page));
 }
 
-// The first icon the theme has among the type's names, else the generic one.
-std::pair<QString, QIcon> IconForType(const QMimeType& type) {
+// The first icon the theme has among the names, else the generic one, else a drawn page.
+QIcon Resolve(const QStringList& names) {
   EnsureTheme();
-  for (const QString& name : {type.iconName(), type.genericIconName()}) {
-    if (!name.isEmpty() && QIcon::hasThemeIcon(name)) return {name, QIcon::fromTheme(name)};
-  }
-  if (QIcon::hasThemeIcon(kGenericIcon)) return {kGenericIcon, QIcon::fromTheme(kGenericIcon)};
-  return {QStringLiteral("harbo-drawn-file"), DrawnFallback()};
+  for (const QString& name : names)
+    if (!name.isEmpty() && QIcon::hasThemeIcon(name)) return QIcon::fromTheme(name);
+  if (QIcon::hasThemeIcon(kGenericIcon)) return QIcon::fromTheme(kGenericIcon);
+  return DrawnFallback();
 }
 
-int IndexOf(const QString& name, const QIcon& icon) {
+int IndexOf(const QMimeType& type) {
   ImageList& list = List();
-  const auto it = list.byName.find(name);
+  const QString key = type.iconName();
+  const auto it = list.byName.find(key);
   if (it != list.byName.end()) return it->second;
-  list.icons.push_back(icon);
-  const int index = static_cast<int>(list.icons.size()) - 1;
-  list.byName.emplace(name, index);
+  list.entries.push_back({{type.iconName(), type.genericIconName()}, {}, false});
+  const int index = static_cast<int>(list.entries.size()) - 1;
+  list.byName.emplace(key, index);
   return index;
 }
 
@@ -79,16 +88,16 @@ int FileIconIndex(const Cp932String& path) {
   const auto disk = fileio::ToDiskPath(path);
   if (!disk || !fileio::IsFile(path)) return -1;
   static QMimeDatabase database;
-  const QMimeType type = database.mimeTypeForFile(QString::fromStdString(*disk));
-  const auto [name, icon] = IconForType(type);
-  return IndexOf(name, icon);
+  return IndexOf(database.mimeTypeForFile(QString::fromStdString(*disk)));
 }
 
 bool DrawIcon(CDC& dc, int index, int x, int y) {
-  const ImageList& list = List();
+  ImageList& list = List();
   QPainter* p = gdi::PainterOf(dc);
-  if (index < 0 || index >= static_cast<int>(list.icons.size()) || p == nullptr) return false;
-  list.icons[index].paint(p, QRect(x, y, kStandardIconSize, kStandardIconSize));
+  if (index < 0 || index >= static_cast<int>(list.entries.size()) || p == nullptr) return false;
+  Entry& entry = list.entries[index];
+  if (!entry.resolved) entry.icon = Resolve(entry.names), entry.resolved = true;
+  entry.icon.paint(p, QRect(x, y, kStandardIconSize, kStandardIconSize));
   return true;
 }
 

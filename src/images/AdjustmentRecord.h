@@ -1,5 +1,7 @@
 // The display adjustments of one photo: 13 bytes, packed, little-endian, the same in memory
 // and in every stored copy. A record of all zeros shows the photo as it was read.
+// The 16-bit fields are unaligned: copy one (int{r.contrast}) before handing it to anything
+// that takes a reference, such as std::clamp or a test's EXPECT_EQ.
 #pragma once
 
 #include <cstdint>

@@ -1,0 +1,10 @@
+// Feeds arbitrary bytes, grown from a corpus of small PNG files, to the image loaders.
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz/ImageFuzzing.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  LoadImageBytes(data, size, ".png");
+  return 0;
+}
