@@ -5,6 +5,7 @@
 #include "host/CHarboPhotoApp.h"
 #include "host/SuitePath.h"
 #include "host/SuiteRegistry.h"
+#include "library/CPhotoManager.h"
 #include "platform/fileio/FileIo.h"
 
 namespace conversion {
@@ -12,6 +13,7 @@ namespace {
 
 constexpr uint32_t kUnset = 0xFFFFFFFFu;
 constexpr uint32_t kReadFailed = 1;
+constexpr uint32_t kWriteFailed = 2;
 
 // The safety copy always lives below the user folder's "Album", whatever the suite calls
 // the album folder.
@@ -35,6 +37,18 @@ bool InitialiseFrom(const DataConversionBlock* block) {
   return app.Initialise(suite::kAlbumModule, block->host, 1) != 0;
 }
 
+// Reads the database in whatever version it has into a library of its own and writes it
+// back in the current version. A catalogue that cannot be read is a read failure: it is
+// left as it is rather than replaced by an empty one.
+int Rewrite(DataConversionBlock* block, const Cp932String& database) {
+  CPhotoManager library;
+  const bool read = library.LoadAlbum(&database) != 0 && library.unreadableCatalogue().path.empty();
+  if (read && library.SaveAlbum() != 0) return 1;
+  Fail(block, read ? kWriteFailed : kReadFailed, GetLastError(),
+       "RADAD&UDUVEのデータ変換処理でエラーが発生しました。");
+  return 0;
+}
+
 }  // namespace
 
 int PrepareSafetyCopy(DataConversionBlock* block) {
@@ -55,12 +69,11 @@ int PrepareSafetyCopy(DataConversionBlock* block) {
 int Convert(DataConversionBlock* block) {
   if (block == nullptr || !InitialiseFrom(block)) return 0;
   CHarboPhotoApp& app = TheApp();
-  const bool present = fileio::IsFile(app.DatabasePath());
+  const Cp932String database = app.DatabasePath();
+  const int result = fileio::IsFile(database) ? Rewrite(block, database) : 1;
+  // The next tree setting initialises afresh.
   app.tool()->SetInitialised(false);
-  if (!present) return 1;
-  // The catalogue reader is not part of this module yet, so the file cannot be read.
-  Fail(block, kReadFailed, GetLastError(), "RADAD&UDUVEのデータ変換処理でエラーが発生しました。");
-  return 0;
+  return result;
 }
 
 int RestoreSafetyCopy(DataConversionBlock* block) {
