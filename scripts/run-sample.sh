@@ -17,4 +17,5 @@ cp -r "$here/sample" "$data"
 export HARBO_REGISTRY_DIR="$data/registry"
 
 "$build/bin/harbo-album" --data "$data" --user user info
+"$build/bin/harbo-album" make-phone "$data/phone"
 exec "$build/bin/harbo-suite" --data "$data" --user user --phone "$data/phone" "$@"
