@@ -54,8 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "02"},
         TextCase{"AltitudeBelowSeaLevel", [](auto& w, int d) { w.Bytes(d, 5, 1, S("\1", 1)); },
                  "海抜基準(負値)"},
-        TextCase{"AltitudeReferenceOther", [](auto& w, int d) { w.Bytes(d, 5, 1, S("\7", 1)); },
-                 "不明"},
         TextCase{"SignedAltitude",
                  [](auto& w, int d) {
                    w.Rationals(d, 6, {{uint32_t(-1234), 10}}, 10);
@@ -66,14 +64,9 @@ INSTANTIATE_TEST_SUITE_P(
                    w.Rationals(d, 6, {{5, 0}}, 10);
                  },
                  "不明"},
-        TextCase{"OrientationSeven", [](auto& w, int d) { w.Shorts(d, 274, {7}); }, "右下"},
         TextCase{"OrientationOutOfRange", [](auto& w, int d) { w.Shorts(d, 274, {9}); }, "不明"},
-        TextCase{"ResolutionUnitNone", [](auto& w, int d) { w.Shorts(d, 296, {1}); }, "単位なし"},
-        TextCase{"Cosited", [](auto& w, int d) { w.Shorts(d, 531, {2}); }, "一致"},
         TextCase{"ComponentsRgbAndOther",
                  [](auto& w, int d) { w.Bytes(d, 37121, 7, S("\4\5\6\x09", 4)); }, "RGB?"},
-        TextCase{"ColourSpaceSrgb", [](auto& w, int d) { w.Shorts(d, 40961, {1}); }, "sRGB"},
-        TextCase{"ColourSpaceOther", [](auto& w, int d) { w.Shorts(d, 40961, {2}); }, "不明"},
         TextCase{"SignedShortWidth", [](auto& w, int d) { w.Shorts(d, 40963, {uint16_t(-2)}, 8); },
                  "-2"},
         TextCase{"SignedLongWidth",
