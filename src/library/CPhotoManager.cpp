@@ -6,6 +6,7 @@
 #include "host/CHarboPhotoApp.h"
 #include "library/AlbumFile.h"
 #include "library/AlbumStorage.h"
+#include "library/BurstComposite.h"
 #include "library/PhotoKind.h"
 #include "library/PhotoSearch.h"
 #include "platform/fileio/FileIo.h"
@@ -185,4 +186,9 @@ int CPhotoManager::StoreImportedFile(const Cp932String& sourcePath, Cp932String*
 int CPhotoManager::StoreBurstComposite(const Cp932String& jpegPath, Cp932String* path,
                                        Cp932String* name) {
   return albumstorage::StoreBurstComposite(*this, jpegPath, path, name);
+}
+
+std::unique_ptr<CPhotoItem> CPhotoManager::CreateBurstComposite(const CPhotoItem* const* members,
+                                                                int count) {
+  return burst::Create(*this, members, count);
 }
