@@ -28,7 +28,7 @@ QRegion Revealed(int effect, const QRect& r, double t) {
     case kEffectWipeUp:
       return QRect(r.left(), r.bottom() + 1 - h, r.width(), h);
     case kEffectBoxOut:
-      return QRect(r.center().x() - w / 2, r.center().y() - h / 2, w, h);
+      return QRect(r.left() + (r.width() - w) / 2, r.top() + (r.height() - h) / 2, w, h);
     case kEffectBoxIn: {
       const QRect hole(r.left() + w / 2, r.top() + h / 2, r.width() - w, r.height() - h);
       return QRegion(r).subtracted(hole);
