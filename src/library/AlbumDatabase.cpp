@@ -92,11 +92,13 @@ std::optional<std::string_view> Version1Text(const uint8_t* field, size_t size) 
 }
 
 // One version 1 entry: date, path, name, favourites and the old adjustment values.
-std::optional<Entry> ReadVersion1Entry(const uint8_t* b) {
-  const auto path = Version1Text(b + 12, 388);
+std::optional<Entry> ReadVersion1Entry(const uint8_t* b, const Cp932String& albumFolder) {
+  const auto stored = Version1Text(b + 12, 388);
   const auto name = Version1Text(b + 400, 384);
-  if (!path || !name || path->empty() || path->size() >= PhotoFileRecord::kPathField)
-    return std::nullopt;
+  if (!stored || !name) return std::nullopt;
+  // The relative form is read in every version, so that a path reads the same once written.
+  const Cp932String path = ExpandedPath(Cp932String(*stored), albumFolder);
+  if (path.empty() || path.size() >= PhotoFileRecord::kPathField) return std::nullopt;
   Entry entry;
   PhotoFileRecord& r = entry.record;
   r.flags = 4;
@@ -104,7 +106,7 @@ std::optional<Entry> ReadVersion1Entry(const uint8_t* b) {
   r.month = ReadU16(b + 4);
   r.day = ReadU16(b + 8);
   r.hour = r.minute = r.second = 65535;
-  PutText(r.path, sizeof r.path, *path);
+  PutText(r.path, sizeof r.path, path);
   PutText(r.sourceName, sizeof r.sourceName, cp932::Cut(*name, sizeof r.sourceName - 1));
   r.favourites = static_cast<uint32_t>(ReadI32(b + 784));
   if (!IsSound(r)) return std::nullopt;
@@ -129,11 +131,12 @@ void ReadEntries(std::string_view body, bool encrypted, const Cp932String& album
   }
 }
 
-void ReadVersion1Entries(std::string_view body, ParsedFile& parsed) {
+void ReadVersion1Entries(std::string_view body, const Cp932String& albumFolder,
+                         ParsedFile& parsed) {
   for (size_t at = 0; at + kVersion1EntryBytes <= body.size(); at += kVersion1EntryBytes) {
     ++parsed.wholeEntries;
     const auto* bytes = reinterpret_cast<const uint8_t*>(body.data() + at);
-    if (auto e = ReadVersion1Entry(bytes)) parsed.entries.push_back(*e);
+    if (auto e = ReadVersion1Entry(bytes, albumFolder)) parsed.entries.push_back(*e);
   }
 }
 
@@ -153,7 +156,7 @@ ParsedFile Parse(std::string_view bytes, const Cp932String& albumFolder) {
   // The library takes at most 10000 records; a huge file reserves no more than that.
   parsed.entries.reserve(std::min<size_t>(body.size() / size, 10001));
   if (parsed.version == 1)
-    ReadVersion1Entries(body, parsed);
+    ReadVersion1Entries(body, albumFolder, parsed);
   else
     ReadEntries(body, parsed.version == 4, albumFolder, parsed);
   return parsed;
