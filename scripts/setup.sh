@@ -12,6 +12,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   adwaita-icon-theme hicolor-icon-theme
   clang clang-format libclang-rt-dev
+  libvips-tools
   poppler-utils xdg-utils
 )
 
