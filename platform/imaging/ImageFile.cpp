@@ -186,6 +186,8 @@ int LoadFile(const char* path, BitmapHandle* bitmap, uint32_t structSize, int /*
   detail::CountDecode();
   result = DecodeAs(h.format, bytes.data(), bytes.size(), bitmap);
   if (result != kSuccess) detail::ReleasePixels(bitmap);
+  detail::TrimBuffer(bytes);
+  detail::TrimScratch();
   return result;
 }
 
@@ -221,7 +223,11 @@ int SaveFile(const char* path, const BitmapHandle* bitmap, int format, int bitsP
   return detail::WriteWholeFile(path, encoded);
 }
 
-uint64_t DecodeCountForTest() { return decodeCount.load(); }
-uint64_t SaveCountForTest() { return saveCount.load(); }
+uint64_t DecodeCountForTest() {
+  return decodeCount.load();
+}
+uint64_t SaveCountForTest() {
+  return saveCount.load();
+}
 
 }  // namespace imaging

@@ -39,6 +39,11 @@ bool AllocatePixels(BitmapHandle* bitmap, int width, int height);
 void ReleasePixels(BitmapHandle* bitmap);
 // A scratch canvas of this thread, reused across loads.
 Canvas ScratchCanvas(int width, int height);
+// Reused buffers are kept up to this size; one grown past it by an unusually large
+// picture is given back after that load.
+constexpr size_t kKeepScratchBytes = 64u << 20;
+void TrimBuffer(std::vector<uint8_t>& buffer);
+void TrimScratch();
 inline Canvas CanvasOf(const BitmapHandle& b) {
   return {b.pixels, b.width, b.height, static_cast<size_t>(b.bytesPerLine)};
 }

@@ -113,8 +113,23 @@ void ReleasePixels(BitmapHandle* bitmap) {
   bitmap->capacity = 0;
 }
 
-Canvas ScratchCanvas(int width, int height) {
+std::vector<uint8_t>& Scratch() {
   thread_local std::vector<uint8_t> scratch;
+  return scratch;
+}
+
+void TrimBuffer(std::vector<uint8_t>& buffer) {
+  if (buffer.capacity() <= kKeepScratchBytes) return;
+  buffer.clear();
+  buffer.shrink_to_fit();
+}
+
+void TrimScratch() {
+  TrimBuffer(Scratch());
+}
+
+Canvas ScratchCanvas(int width, int height) {
+  std::vector<uint8_t>& scratch = Scratch();
   const size_t stride = static_cast<size_t>(width) * 4;
   if (scratch.size() < stride * static_cast<size_t>(height)) scratch.resize(stride * height);
   return {scratch.data(), width, height, stride};

@@ -149,6 +149,7 @@ void Resample(const Canvas& source, const Canvas& destination) {
     VerticalRow(middle.data(), rowBytes, rowBytes, tap, vertical.weights.data() + tap.offset, acc,
                 destination.pixels + y * destination.stride);
   }
+  TrimBuffer(middle);
 }
 
 void PlaceIntoHandle(const Canvas& source, BitmapHandle* bitmap) {
