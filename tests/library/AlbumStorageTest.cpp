@@ -176,12 +176,4 @@ TEST_F(AlbumStorage, BurstCompositesGoToTheComboFolderAndTheTemporaryFileGoes) {
   EXPECT_FALSE(fileio::Exists(cpJpeg));
 }
 
-TEST_F(AlbumStorage, FolderTreeNamesFollowTheAlbumAndWorkFolders) {
-  const std::string work = TheApp().GetPath(CHarboPhotoApp::Path::kWorkFolder);
-  EXPECT_EQ(albumstorage::MonthFolder(2024, 7), album_ + "/2024/7");
-  EXPECT_EQ(albumstorage::MonthFolder(0, 0), album_ + "/0/0");
-  EXPECT_EQ(albumstorage::StagingFolder(true), work + "/StrExt");
-  EXPECT_EQ(albumstorage::SendStagingPath(0), work + "/Update(0)");
-}
-
 }  // namespace
