@@ -11,7 +11,9 @@
 
 #include "hostapp/HostWindow.h"
 #include "hostapp/MenuBridge.h"
+#include "platform/phonelib/PhoneFolder.h"
 #include "platform/win/QtBridge.h"
+#include "platform/win/QtText.h"
 #include "resources/CommandIds.h"
 
 namespace {
@@ -38,6 +40,8 @@ HostMainWindow::~HostMainWindow() {
 }
 
 bool HostMainWindow::Start(QString* error) {
+  // The phone library copies from the folder the host calls the connected phone.
+  phonelib::SetPhoneFolder(QtText::ToCp932(options_.phoneFolder).value_or(Cp932String()));
   if (!CreateHostWindows()) {
     *error = QStringLiteral("cannot create the host's windows");
     return false;
