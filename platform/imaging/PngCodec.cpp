@@ -12,6 +12,10 @@ namespace imaging::detail {
 namespace {
 
 constexpr size_t kSignatureBytes = 8;
+// libpng buffers each chunk but the image data whole; a chunk claiming more than this (a
+// text bomb) is refused instead of allocated, and so is a flood of ancillary chunks.
+constexpr png_alloc_size_t kMaxChunkBytes = 4u << 20;
+constexpr png_uint_32 kMaxAncillaryChunks = 256;
 
 struct MemoryReader {
   const uint8_t* data;
@@ -87,6 +91,20 @@ int WriteRows(png_structp png, png_infop info, const BitmapHandle* b, bool grey,
   return kSuccess;
 }
 
+// Whether every chunk up to the end chunk lies inside the bytes. libpng allocates a chunk's
+// declared length before reading it, so a file that claims more than it holds is refused
+// here rather than allocated.
+bool ChunksFitInFile(const uint8_t* data, size_t size) {
+  size_t pos = kSignatureBytes;
+  while (pos + 12 <= size) {
+    const uint32_t length = BigEndian32(data + pos);
+    if (length > size - pos - 12) return false;
+    if (std::memcmp(data + pos + 4, "IEND", 4) == 0) return true;
+    pos += 12 + static_cast<size_t>(length);
+  }
+  return false;
+}
+
 // Finds the text of one keyword among the tEXt chunks of the file.
 bool FindText(const uint8_t* data, size_t size, const char* keyword, std::string* text) {
   size_t pos = kSignatureBytes;
@@ -122,11 +140,13 @@ int PngHeader(const uint8_t* data, size_t size, Header* header) {
 
 int PngDecode(const uint8_t* data, size_t size, BitmapHandle* bitmap) {
   Header h;
-  if (PngHeader(data, size, &h) != kSuccess) return kErrorCorrupt;
+  if (PngHeader(data, size, &h) != kSuccess || !ChunksFitInFile(data, size)) return kErrorCorrupt;
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, IgnoreWarning);
   if (png == nullptr) return kErrorNoMemory;
   png_infop info = png_create_info_struct(png);
   png_set_user_limits(png, kMaxSide, kMaxSide);
+  png_set_chunk_malloc_max(png, kMaxChunkBytes);
+  png_set_chunk_cache_max(png, kMaxAncillaryChunks);
   MemoryReader reader{data, size, 0};
   const bool direct = h.width == bitmap->width && h.height == bitmap->height;
   const Canvas canvas = direct ? CanvasOf(*bitmap) : ScratchCanvas(h.width, h.height);
