@@ -13,10 +13,17 @@ using albumtext::CharLength;
 constexpr std::string_view kNameSeparators = "\\/:,;<>|";
 constexpr std::string_view kMemoSeparators = ",";
 
+char Fold(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// One character of each, ASCII letters without regard to case; a double-byte character
+// only equals the same two bytes.
 bool SameCharNoCase(std::string_view p, size_t i, size_t lp, std::string_view t, size_t j,
                     size_t lt) {
   if (lp != lt) return false;
-  return albumtext::EqualsNoCase(p.substr(i, lp), t.substr(j, lt));
+  if (lp == 1) return Fold(p[i]) == Fold(t[j]);
+  return p[i] == t[j] && p[i + 1] == t[j + 1];
 }
 
 // The packed record's dates may lie at odd addresses, so they are copied out first.
@@ -31,9 +38,9 @@ Cp932String FieldText(const char* field, size_t size) {
 }
 
 bool AnyMatches(const std::vector<Cp932String>& patterns, const Cp932String& text) {
-  const Cp932String lowered = albumtext::LowerAscii(text);
+  // The match itself ignores the case of letters, so the text is not lower-cased first.
   for (const Cp932String& pattern : patterns)
-    if (WildcardMatch(pattern, lowered)) return true;
+    if (WildcardMatch(pattern, text)) return true;
   return false;
 }
 
