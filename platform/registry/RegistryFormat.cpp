@@ -213,10 +213,12 @@ void StoreValue(Key& key, Value value) {
 }
 
 void SerializeKey(const Key& key, const std::string& path, std::string& out) {
-  out += "[" + path + "]\n";
+  // Appended piece by piece: one string, no temporaries to concatenate.
+  out.append("[").append(path).append("]\n");
   for (const Value& value : key.values) {
-    out += value.name.empty() ? std::string("@") : "\"" + Escape(value.name) + "\"";
-    out += "=" + PayloadText(value) + "\n";
+    if (value.name.empty()) out.append("@");
+    else out.append("\"").append(Escape(value.name)).append("\"");
+    out.append("=").append(PayloadText(value)).append("\n");
   }
   for (const Key& sub : key.subkeys) {
     SerializeKey(sub, path.empty() ? Escape(sub.name) : path + "\\" + Escape(sub.name), out);
