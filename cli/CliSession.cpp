@@ -2,15 +2,21 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "host/CHarboPhotoApp.h"
 #include "host/SuitePath.h"
 #include "host/SuiteRegistry.h"
 
-namespace {}  // namespace
 
 bool CliSession::Open(const CliOptions& options) {
-  auto root = cp932::FromUtf8(options.dataRoot);
+  // The album keeps absolute paths in its records, so a relative folder is made absolute.
+  std::error_code ignored;
+  const std::string absolute =
+      options.dataRoot.empty()
+          ? std::string()
+          : std::filesystem::absolute(options.dataRoot, ignored).lexically_normal().string();
+  auto root = cp932::FromUtf8(absolute.empty() ? options.dataRoot : absolute);
   auto user = cp932::FromUtf8(options.user);
   if (!root || !user) {
     std::fprintf(stderr, "harbo-album: the data folder or user name has no code page 932 form\n");

@@ -18,4 +18,6 @@ export HARBO_REGISTRY_DIR="$data/registry"
 
 "$build/bin/harbo-album" --data "$data" --user user info
 "$build/bin/harbo-album" make-phone "$data/phone"
+# The external memory's photos start in the album as PC imports, so the index has years.
+"$build/bin/harbo-album" --data "$data" --user user import "$data/phone/external"
 exec "$build/bin/harbo-suite" --data "$data" --user user --phone "$data/phone" "$@"
