@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <map>
 
 #include "bench/images/BenchPhotos.h"
@@ -48,7 +47,10 @@ struct Turbo {
 QImage BareThumbnail(const Turbo& tj, tjhandle h, const std::string& path,
                      std::vector<unsigned char>& file, std::vector<unsigned char>& pixels) {
   std::ifstream in(path, std::ios::binary);
-  file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  in.seekg(0, std::ios::end);
+  file.resize(static_cast<size_t>(in.tellg()));
+  in.seekg(0);
+  in.read(reinterpret_cast<char*>(file.data()), static_cast<std::streamsize>(file.size()));
   int w = 0, ht = 0, sub = 0, cs = 0;
   tj.header(h, file.data(), file.size(), &w, &ht, &sub, &cs);
   int count = 0;
