@@ -14,6 +14,11 @@ if(HARBO_SANITIZE)
   target_link_options(harbo_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# A fuzz build instruments every library for coverage, so libFuzzer sees our parsers.
+if(HARBO_FUZZ)
+  target_compile_options(harbo_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 # harbo_sources(VAR folder...) collects the sources of the given folders.
 function(harbo_sources out)
   set(files)
