@@ -97,7 +97,9 @@ class ModuleLifecycle : public testing::Test {
     block_.suiteContext = &suite_.context;
   }
 
-  void TearDown() override { m().OrbPhotoDestroyWindows(); }
+  void TearDown() override {
+    if (m().OrbPhotoDestroyWindows != nullptr) m().OrbPhotoDestroyWindows();
+  }
 
   Module& m() { return TheModule(); }
 

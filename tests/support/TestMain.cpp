@@ -4,11 +4,18 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <filesystem>
 
 #include "tests/support/TempDir.h"
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // The built programs and the module lie beside every test program.
+  if (std::getenv("HARBO_TEST_BIN") == nullptr) {
+    std::error_code ignored;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ignored);
+    if (!self.empty()) setenv("HARBO_TEST_BIN", self.parent_path().c_str(), 1);
+  }
   TempDir registryDir;
   setenv("HARBO_REGISTRY_DIR", registryDir.path().c_str(), 1);
   QApplication app(argc, argv);
