@@ -48,6 +48,15 @@ std::optional<KeyRef> Resolve(HKEY key) {
   return KeyRef{key->root, key->path, key->access};
 }
 
+// Resolves a handle that must carry the given right; the error when it does not.
+LONG ResolveWithRight(HKEY key, DWORD right, KeyRef* ref) {
+  std::optional<KeyRef> resolved = Resolve(key);
+  if (!resolved) return ERROR_REG_INVALID_HANDLE;
+  if ((resolved->access & right) == 0) return ERROR_REG_ACCESS_DENIED;
+  *ref = std::move(*resolved);
+  return ERROR_REG_SUCCESS;
+}
+
 // The generic rights mean the same as the key rights they stand for.
 DWORD KeyRights(DWORD access) {
   if (access & (kGenericAll | kMaximumAllowed)) return kAllAccess;
@@ -200,11 +209,11 @@ LONG RegCloseKey(HKEY key) {
 LONG RegQueryValueExA(HKEY key, const char* name, DWORD* /*reserved*/, DWORD* type, BYTE* data,
                       DWORD* dataBytes) {
   Lock lock(registry::internal::StoreMutex());
-  std::optional<KeyRef> ref = Resolve(key);
-  if (!ref) return ERROR_REG_INVALID_HANDLE;
-  if ((ref->access & KEY_QUERY_VALUE) == 0) return ERROR_REG_ACCESS_DENIED;
+  KeyRef ref;
+  if (const LONG rc = ResolveWithRight(key, KEY_QUERY_VALUE, &ref); rc != ERROR_REG_SUCCESS)
+    return rc;
   LONG error = ERROR_REG_SUCCESS;
-  const Key* found = Find(*ref, &error);
+  const Key* found = Find(ref, &error);
   if (found == nullptr) return error;
   const Value* value = FindValue(*found, name);
   if (value == nullptr) return ERROR_REG_FILE_NOT_FOUND;
@@ -214,14 +223,14 @@ LONG RegQueryValueExA(HKEY key, const char* name, DWORD* /*reserved*/, DWORD* ty
 LONG RegSetValueExA(HKEY key, const char* name, DWORD /*reserved*/, DWORD type, const BYTE* data,
                     DWORD dataBytes) {
   Lock lock(registry::internal::StoreMutex());
-  std::optional<KeyRef> ref = Resolve(key);
-  if (!ref) return ERROR_REG_INVALID_HANDLE;
-  if ((ref->access & KEY_SET_VALUE) == 0) return ERROR_REG_ACCESS_DENIED;
+  KeyRef ref;
+  if (const LONG rc = ResolveWithRight(key, KEY_SET_VALUE, &ref); rc != ERROR_REG_SUCCESS)
+    return rc;
   std::optional<std::string> stored = StoredData(type, data, dataBytes);
   if (!stored) return ERROR_REG_INVALID_PARAMETER;
   const std::string valueName = name != nullptr ? name : "";
-  return ChangeRoot(ref->root, [&](Key& root, bool& changed) {
-    Key* target = Walk(root, ref->path);
+  return ChangeRoot(ref.root, [&](Key& root, bool& changed) {
+    Key* target = Walk(root, ref.path);
     if (target == nullptr) return ERROR_REG_KEY_DELETED;
     if (Value* old = target->FindValue(valueName)) {
       *old = Value{old->name, type, *stored};
@@ -235,12 +244,12 @@ LONG RegSetValueExA(HKEY key, const char* name, DWORD /*reserved*/, DWORD type, 
 
 LONG RegDeleteValueA(HKEY key, const char* name) {
   Lock lock(registry::internal::StoreMutex());
-  std::optional<KeyRef> ref = Resolve(key);
-  if (!ref) return ERROR_REG_INVALID_HANDLE;
-  if ((ref->access & KEY_SET_VALUE) == 0) return ERROR_REG_ACCESS_DENIED;
+  KeyRef ref;
+  if (const LONG rc = ResolveWithRight(key, KEY_SET_VALUE, &ref); rc != ERROR_REG_SUCCESS)
+    return rc;
   const std::string valueName = name != nullptr ? name : "";
-  return ChangeRoot(ref->root, [&](Key& root, bool& changed) {
-    Key* target = Walk(root, ref->path);
+  return ChangeRoot(ref.root, [&](Key& root, bool& changed) {
+    Key* target = Walk(root, ref.path);
     if (target == nullptr) return ERROR_REG_KEY_DELETED;
     Value* value = target->FindValue(valueName);
     if (value == nullptr) return ERROR_REG_FILE_NOT_FOUND;
@@ -273,11 +282,11 @@ LONG RegDeleteKeyA(HKEY key, const char* subKey) {
 LONG RegEnumKeyExA(HKEY key, DWORD index, char* name, DWORD* nameBytes, DWORD* /*reserved*/,
                    char* keyClass, DWORD* classBytes, void* /*lastWrite*/) {
   Lock lock(registry::internal::StoreMutex());
-  std::optional<KeyRef> ref = Resolve(key);
-  if (!ref) return ERROR_REG_INVALID_HANDLE;
-  if ((ref->access & KEY_ENUMERATE_SUB_KEYS) == 0) return ERROR_REG_ACCESS_DENIED;
+  KeyRef ref;
+  if (const LONG rc = ResolveWithRight(key, KEY_ENUMERATE_SUB_KEYS, &ref); rc != ERROR_REG_SUCCESS)
+    return rc;
   LONG error = ERROR_REG_SUCCESS;
-  const Key* found = Find(*ref, &error);
+  const Key* found = Find(ref, &error);
   if (found == nullptr) return error;
   if (index >= found->subkeys.size()) return ERROR_REG_NO_MORE_ITEMS;
   // Keys have no class here; a caller asking for one gets an empty text.
@@ -289,11 +298,11 @@ LONG RegEnumKeyExA(HKEY key, DWORD index, char* name, DWORD* nameBytes, DWORD* /
 LONG RegEnumValueA(HKEY key, DWORD index, char* name, DWORD* nameBytes, DWORD* /*reserved*/,
                    DWORD* type, BYTE* data, DWORD* dataBytes) {
   Lock lock(registry::internal::StoreMutex());
-  std::optional<KeyRef> ref = Resolve(key);
-  if (!ref) return ERROR_REG_INVALID_HANDLE;
-  if ((ref->access & KEY_QUERY_VALUE) == 0) return ERROR_REG_ACCESS_DENIED;
+  KeyRef ref;
+  if (const LONG rc = ResolveWithRight(key, KEY_QUERY_VALUE, &ref); rc != ERROR_REG_SUCCESS)
+    return rc;
   LONG error = ERROR_REG_SUCCESS;
-  const Key* found = Find(*ref, &error);
+  const Key* found = Find(ref, &error);
   if (found == nullptr) return error;
   if (index >= found->values.size()) return ERROR_REG_NO_MORE_ITEMS;
   const Value& value = found->values[index];
