@@ -10,7 +10,7 @@
 #include "platform/fileio/FileIo.h"
 #include "platform/gdi/CDC.h"
 #include "platform/imaging/Imaging.h"
-#include "platform/imaging/TempFileName.h"
+#include "platform/fileio/TempFileName.h"
 #include "platform/shell/ShellIcons.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/imaging/TempFileName.h"
+#include "platform/fileio/TempFileName.h"
 
 #include <stdlib.h>
 #include <unistd.h>
