@@ -1,6 +1,7 @@
 #include "platform/fileio/FileIo.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -122,6 +123,33 @@ BOOL FailWithErrno(const std::string& diskPath) {
 BOOL Fail(DWORD code) {
   SetLastError(code);
   return kFalse;
+}
+
+int OpenDiskFileForReading(const std::string& diskPath) {
+  constexpr int kNoFile = -1;
+  struct stat info {};
+  if (stat(diskPath.c_str(), &info) != 0) {
+    FailWithErrno(diskPath);
+    return kNoFile;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    Fail(ERROR_ACCESS_DENIED);
+    return kNoFile;
+  }
+  // The entry may have been replaced since: the open must not block on a pipe either.
+  const int fd = open(diskPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    FailWithErrno(diskPath);
+    return kNoFile;
+  }
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    Fail(ERROR_ACCESS_DENIED);
+    return kNoFile;
+  }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  SetLastError(ERROR_SUCCESS);
+  return fd;
 }
 
 std::optional<std::string> DiskPathArg(const char* path) {
@@ -275,6 +303,11 @@ std::optional<Cp932String> FromDiskPath(const std::string& utf8) {
   return std::nullopt;
 }
 
+int OpenFileForReading(const Cp932String& path) {
+  std::optional<std::string> disk = DiskPathArg(path.c_str());
+  return disk ? internal::OpenDiskFileForReading(*disk) : -1;
+}
+
 bool Exists(const Cp932String& path) {
   return StatArg(path).has_value();
 }
@@ -303,6 +336,33 @@ std::optional<int64_t> LastWriteTime(const Cp932String& path) {
   std::optional<struct stat> info = StatArg(path);
   if (!info) return std::nullopt;
   return static_cast<int64_t>(info->st_mtim.tv_sec);
+}
+
+std::optional<FileTime> LastWriteFileTime(const Cp932String& path) {
+  std::optional<struct stat> info = StatArg(path);
+  if (!info) return std::nullopt;
+  return FileTime{info->st_mtim.tv_sec, static_cast<int32_t>(info->st_mtim.tv_nsec)};
+}
+
+std::optional<FileTime> LastAccessFileTime(const Cp932String& path) {
+  std::optional<struct stat> info = StatArg(path);
+  if (!info) return std::nullopt;
+  return FileTime{info->st_atim.tv_sec, static_cast<int32_t>(info->st_atim.tv_nsec)};
+}
+
+bool SetFileTimes(const Cp932String& path, const FileTime* lastAccess, const FileTime* lastWrite) {
+  std::optional<std::string> disk = DiskPathArg(path.c_str());
+  if (!disk) return false;
+  const auto spec = [](const FileTime* t) {
+    if (t == nullptr) return timespec{0, UTIME_OMIT};
+    if (t->nanoseconds < 0 || t->nanoseconds > 999'999'999) return timespec{0, -1};
+    return timespec{static_cast<time_t>(t->seconds), t->nanoseconds};
+  };
+  const timespec times[2] = {spec(lastAccess), spec(lastWrite)};
+  if (times[0].tv_nsec == -1 || times[1].tv_nsec == -1) return Fail(ERROR_INVALID_PARAMETER);
+  if (utimensat(AT_FDCWD, disk->c_str(), times, 0) != 0) return FailWithErrno(*disk);
+  SetLastError(ERROR_SUCCESS);
+  return true;
 }
 
 bool CreateFolderPath(const Cp932String& path, bool useSuiteLibrary) {

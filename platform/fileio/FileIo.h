@@ -66,12 +66,31 @@ std::optional<std::string> ToDiskPath(const Cp932String& path);
 // The code page 932 form of a name from the disk; nullopt when it has none.
 std::optional<Cp932String> FromDiskPath(const std::string& utf8);
 
+// Opens a file for reading and returns its descriptor (the caller closes it), or -1 with
+// the last error set. Anything but a plain file is refused (access denied) before it is
+// opened: a named pipe would block the open or the first read for ever, and a device or a
+// folder holds no photo. Every reader of outside files opens them through this.
+int OpenFileForReading(const Cp932String& path);
+
 bool Exists(const Cp932String& path);
 bool IsDirectory(const Cp932String& path);
 bool IsFile(const Cp932String& path);
 std::optional<uint64_t> FileSize(const Cp932String& path);
 // Last-write time as seconds since 1970 (local clock not applied).
 std::optional<int64_t> LastWriteTime(const Cp932String& path);
+
+// A file time to the nanosecond, counted from 1970 (local clock not applied).
+struct FileTime {
+  int64_t seconds = 0;
+  int32_t nanoseconds = 0;
+  bool operator==(const FileTime&) const = default;
+};
+std::optional<FileTime> LastWriteFileTime(const Cp932String& path);
+std::optional<FileTime> LastAccessFileTime(const Cp932String& path);
+// Sets a file's last-access and last-write times; a null time is left as it is. Copies
+// keep their source's times through this; a made file (a burst composite) takes the time
+// of the photos it was made of.
+bool SetFileTimes(const Cp932String& path, const FileTime* lastAccess, const FileTime* lastWrite);
 
 // Makes every missing level of a folder path, walking it from the left; the folder is made
 // with AdCreateDirectoryA when useSuiteLibrary is set, else with CreateDirectoryA.
@@ -84,6 +103,11 @@ struct DirEntry {
 };
 // Lists a folder. Entries whose names have no code page 932 form are left out and counted.
 std::optional<std::vector<DirEntry>> ListFolder(const Cp932String& path, int* skippedNames = nullptr);
+
+// Removes the temporary files that atomic writes and copies of ended processes left in the
+// folder (a crash between creating and renaming one); returns how many were removed.
+// Temporary files of running processes, this one included, stay.
+int RemoveStaleTemporaries(const Cp932String& folder);
 
 // Whole-file reads and atomic writes: the data goes to a temporary file in the same folder,
 // is flushed to the disk and then replaces the target in one rename; on any failure the

@@ -25,8 +25,12 @@ BOOL Fail(DWORD code);
 // UTF-8 form it sets the last error and returns nullopt.
 std::optional<std::string> DiskPathArg(const char* path);
 
+// Opens a plain file for reading without ever blocking; -1 with the last error set.
+int OpenDiskFileForReading(const std::string& diskPath);
+
 // Copies the file at fromDisk to toDisk through a temporary file, so that the target is
-// either the whole copy or untouched. With noReplace an existing target is refused.
+// either the whole copy or untouched, with the source's times. With noReplace an existing
+// target is refused.
 BOOL CopyDiskFile(const std::string& fromDisk, const std::string& toDisk, bool noReplace);
 
 // Renames from onto to; with noReplace an existing target is refused with EEXIST. Returns

@@ -24,6 +24,16 @@ constexpr int32_t kErrorNoTool = 5;
 constexpr int32_t kErrorPhoneBusy = 600;
 constexpr int32_t kErrorPhoneNotRegistered = 601;
 constexpr int32_t kErrorNoHostWindow = 2081;
+// Entries of the album database that could not be kept on loading; detail 1 is their
+// number, and the file as read was kept aside beside the catalogue.
+constexpr int32_t kErrorEntriesLeftOut = 2090;
+// The backup of the album database could not be written; the save itself went ahead.
+// Detail 1 is the file error.
+constexpr int32_t kErrorBackupNotWritten = 2091;
+// The host named a user that is not one plain folder name.
+constexpr int32_t kErrorUserNameRefused = 2092;
+// A window's message handler threw; the message was answered with 0. The text says what.
+constexpr int32_t kErrorHandlerThrew = 2093;
 
 void SetContext(SuiteContext* context);
 SuiteContext* Context();
