@@ -102,7 +102,8 @@ struct DirEntry {
   uint64_t size = 0;
 };
 // Lists a folder. Entries whose names have no code page 932 form are left out and counted.
-std::optional<std::vector<DirEntry>> ListFolder(const Cp932String& path, int* skippedNames = nullptr);
+std::optional<std::vector<DirEntry>> ListFolder(const Cp932String& path,
+                                                int* skippedNames = nullptr);
 
 // Removes the temporary files that atomic writes and copies of ended processes left in the
 // folder (a crash between creating and renaming one); returns how many were removed.
