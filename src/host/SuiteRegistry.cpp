@@ -191,7 +191,9 @@ void ReportError(int32_t code, int32_t detail1, int32_t detail2, const Cp932Stri
   record.code = code;
   record.detail1 = detail1;
   record.detail2 = detail2;
-  const size_t n = std::min(text.size(), sizeof(record.text) - 1);
+  // A long text is shortened on a character boundary: half a double-byte character would
+  // make the host read a broken text.
+  const size_t n = cp932::CutPoint(text, sizeof(record.text) - 1);
   std::memcpy(record.text, text.data(), n);
   record.text[n] = '\0';
   record.module = kAlbumModule;

@@ -145,3 +145,12 @@ TEST(SuiteRegistryWithoutContext, EveryOperationGivesItsNothingValue) {
   EXPECT_EQ(GetFileAccessMode(), 1);
   ReportError(5, 0, 0, {}, 1);
 }
+
+TEST_F(SuiteRegistryTest, ALongErrorTextIsCutOnACharacterBoundary) {
+  Cp932String text;
+  for (int i = 0; i < 150; ++i) text += cp932::Lit("あ");  // 300 bytes
+  ReportError(kErrorUserNameRefused, 0, 0, text, 1);
+  const std::string stored(suite_.error.text);
+  EXPECT_EQ(stored.size(), 254u);
+  EXPECT_TRUE(cp932::ToUtf8(stored).has_value());
+}
