@@ -74,6 +74,15 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
 }
 HARBO_IMPLEMENT_MESSAGE_MAP(CMainFrame, CFrameWnd)
 
+CMainFrame* CMainFrame::Install(std::unique_ptr<CMainFrame> frame, HWND parent, const RECT& rect) {
+  if (frame == nullptr || !frame->CreateFrame(parent, rect)) return nullptr;
+  frame->ownedByWindow_ = true;
+  CMainFrame* made = frame.release();
+  SetMainFrame(made);
+  made->MoveWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, true);
+  return made;
+}
+
 bool CMainFrame::CreateFrame(HWND parent, const RECT& rect) {
   SetAccelerators(res::LoadAccelerators(res::kMainAccelerators));
   phoneBlock_ = TheApp().phoneBlock();
@@ -117,6 +126,14 @@ void CMainFrame::OnClose() {
   SaveSettings(false);
   if (TheApp().mainWindow() == this) TheApp().SetMainWindow(nullptr);
   DestroyWindow();
+}
+
+// The host may destroy its own window before asking the album to close, which destroys this
+// child frame with it; so the process's pointers are let go here, not only by the entry point.
+void CMainFrame::PostNcDestroy() {
+  if (g_frame == this) g_frame = nullptr;
+  if (TheApp().mainWindow() == this) TheApp().SetMainWindow(nullptr);
+  if (ownedByWindow_) delete this;
 }
 
 void CMainFrame::OnHostShow(int /*command*/) {

@@ -3,6 +3,8 @@
 // section "Main".
 #pragma once
 
+#include <memory>
+
 #include "platform/win/FrameWnd.h"
 
 class CMainFrame : public CFrameWnd {
@@ -17,8 +19,11 @@ class CMainFrame : public CFrameWnd {
 
   CMainFrame() = default;
 
-  // Creates the hidden child window in the parent at the rectangle.
-  bool CreateFrame(HWND parent, const RECT& rect);
+  // Creates the frame's hidden child window in the parent at the rectangle and makes it the
+  // process's frame (MainFrame()). From then on the window owns the object, which goes with
+  // the window by whatever path it is destroyed; when creation fails, the object is deleted
+  // here, once. Null on failure.
+  static CMainFrame* Install(std::unique_ptr<CMainFrame> frame, HWND parent, const RECT& rect);
   // Writes the view settings and the placement; the destroy entry point always records
   // the normal show state.
   void SaveSettings(bool fromDestroyEntry);
@@ -36,9 +41,12 @@ class CMainFrame : public CFrameWnd {
  protected:
   bool OnCreateClient() override;
   void OnClose() override;
-  void PostNcDestroy() override { delete this; }
+  // The window is gone: nothing may reach the frame any more.
+  void PostNcDestroy() override;
 
  private:
+  bool CreateFrame(HWND parent, const RECT& rect);
+
   LRESULT OnTreeItemSelect(WPARAM selected, LPARAM previous);
   LRESULT OnShowPhotoByName(WPARAM w, LPARAM l);
   LRESULT OnIgnored(WPARAM w, LPARAM l);
@@ -75,6 +83,9 @@ class CMainFrame : public CFrameWnd {
   int phoneBlock_ = 0;
   int transfer_ = 0;
   LPARAM selectedNode_ = 0;
+  // Set once creation succeeded: only then does the window own the object. A failed
+  // creation destroys the window too, and its owner deletes the object instead.
+  bool ownedByWindow_ = false;
 };
 
 // The process-wide pointer to the frame: set by window creation, emptied by destruction.

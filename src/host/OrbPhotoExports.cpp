@@ -2,6 +2,7 @@
 // object or the frame; nothing thrown inside ever reaches the host.
 #include <algorithm>
 #include <exception>
+#include <memory>
 
 #include "browse/IndexTree.h"
 #include "host/CHarboPhotoApp.h"
@@ -63,15 +64,8 @@ ORBPHOTO_API HWND OrbPhotoCreateWindows(const HostParameterBlock* block) {
     if (MainFrame() != nullptr) return MainFrame();
     if (block == nullptr) return nullptr;
     OrbPhotoChangeColor(block->colorScheme);
-    auto* frame = new CMainFrame();
     const RECT rect{block->frameLeft, block->frameTop, block->frameRight, block->frameBottom};
-    if (!frame->CreateFrame(block->hostWindow, rect)) {
-      delete frame;
-      return nullptr;
-    }
-    SetMainFrame(frame);
-    frame->MoveWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, true);
-    return frame;
+    return CMainFrame::Install(std::make_unique<CMainFrame>(), block->hostWindow, rect);
   });
 }
 

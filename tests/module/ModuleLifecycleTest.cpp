@@ -287,3 +287,27 @@ TEST_F(ModuleLifecycle, TreeItemSelectionReachesTheFrameOnlyWhenItExists) {
   CreateShownFrame();
   EXPECT_EQ(m().OrbPhotoTreeItemSelect(1, 2, 3), 1);
 }
+
+TEST_F(ModuleLifecycle, AfterTheHostDestroysItsWindowFirstEveryEntryPointIsHarmless) {
+  HWND frame = CreateShownFrame();
+  ASSERT_NE(frame, nullptr);
+  suite_.host.DestroyWindow();
+  EXPECT_FALSE(IsWindow(frame));
+  MSG msg{};
+  EXPECT_EQ(m().OrbPhotoGetWnd(), nullptr);
+  EXPECT_EQ(m().OrbPhotoGetMenu(), nullptr);
+  EXPECT_EQ(m().OrbPhotoPreTranslateMessage(&msg), 1);
+  EXPECT_EQ(m().OrbPhotoMoveWindow(0, 0, 10, 10, 1), 1);
+  EXPECT_EQ(m().OrbPhotoShowWindow(SW_SHOW), 1);
+  EXPECT_EQ(m().OrbPhotoCommand(32860, 0), 1);
+  EXPECT_EQ(m().OrbPhotoSynchro(), 1);
+  EXPECT_EQ(m().OrbPhotoChangeMobilePhone(), 1);
+  EXPECT_EQ(m().OrbPhotoChangeUser("taro"), 1);
+  EXPECT_EQ(m().OrbPhotoChangeColor(1), 1);
+  EXPECT_EQ(m().OrbPhotoTreeItemSelect(1, 2, 3), 1);
+  EXPECT_EQ(m().OrbPhotoSaveData(), 1);
+  EXPECT_EQ(m().OrbPhotoDestroyWindows(), 1);
+  // A new frame cannot be made in the host's window that is gone; nothing is left behind.
+  EXPECT_EQ(m().OrbPhotoCreateWindows(&block_), nullptr);
+  EXPECT_EQ(m().OrbPhotoGetWnd(), nullptr);
+}
