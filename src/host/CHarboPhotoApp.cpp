@@ -282,7 +282,10 @@ Cp932String CHarboPhotoApp::FormPath(Path which) {
 }
 
 Cp932String CHarboPhotoApp::ColorSchemePath(int number) {
-  return Join(GetPath(Path::kDataFolder), "color" + std::to_string(number + 1) + ".dat");
+  // Counted in 64 bits: the host's number may be the largest int, whose successor an int
+  // cannot hold.
+  const int64_t fileNumber = static_cast<int64_t>(number) + 1;
+  return Join(GetPath(Path::kDataFolder), "color" + std::to_string(fileNumber) + ".dat");
 }
 
 std::unique_ptr<CDrawObject> CHarboPhotoApp::ReplaceDrawObject(std::unique_ptr<CDrawObject> object) {

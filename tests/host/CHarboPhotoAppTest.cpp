@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 
 #include "host/CExclusive.h"
@@ -31,6 +32,17 @@ TEST_F(AppPaths, DerivesEveryFolderFromTheHostsValues) {
   EXPECT_EQ(app.GetPath(Path::kAlbumRegistryKey),
             "Software\\Pelkin Soft\\Harbo Suite\\Users\\taro\\Album");
   EXPECT_EQ(app.GetPath(Path::kSuiteRegistryKey), "Software\\Pelkin Soft\\Harbo Suite");
+}
+
+TEST_F(AppPaths, ColourSchemeNumbersAtTheIntegerLimitsStillNameAFile) {
+  ASSERT_TRUE(Initialise());
+  CHarboPhotoApp& app = TheApp();
+  EXPECT_EQ(app.ColorSchemePath(INT_MAX), usersFolder_ + "/color2147483648.dat");
+  EXPECT_EQ(app.ColorSchemePath(INT_MIN), usersFolder_ + "/color-2147483647.dat");
+  // No such file: the drawing resources keep their built-in look.
+  EXPECT_TRUE(app.ApplyColorScheme(INT_MAX));
+  EXPECT_EQ(app.colorScheme(), INT_MAX);
+  EXPECT_TRUE(app.ApplyColorScheme(0));
 }
 
 TEST_F(AppPaths, WithoutAUsersFolderTheDataFolderIsTheDataRootPlusUsers) {

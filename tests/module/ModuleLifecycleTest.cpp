@@ -2,6 +2,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 
@@ -286,6 +287,16 @@ TEST_F(ModuleLifecycle, TreeItemSelectionReachesTheFrameOnlyWhenItExists) {
   EXPECT_EQ(m().OrbPhotoTreeItemSelect(1, 2, 3), 1);
   CreateShownFrame();
   EXPECT_EQ(m().OrbPhotoTreeItemSelect(1, 2, 3), 1);
+}
+
+TEST_F(ModuleLifecycle, AColourSchemeNumberAtTheIntegerLimitIsHarmless) {
+  EXPECT_EQ(m().OrbPhotoChangeColor(INT_MAX), 1);
+  m().OrbPhotoTreeSetting(&block_, 1);
+  block_.colorScheme = INT_MAX;
+  ASSERT_NE(m().OrbPhotoCreateWindows(&block_), nullptr);
+  EXPECT_EQ(m().OrbPhotoChangeColor(INT_MAX), 1);
+  EXPECT_EQ(m().OrbPhotoChangeColor(INT_MIN), 1);
+  EXPECT_EQ(m().OrbPhotoChangeColor(0), 1);
 }
 
 TEST_F(ModuleLifecycle, AfterTheHostDestroysItsWindowFirstEveryEntryPointIsHarmless) {
