@@ -1,5 +1,7 @@
 #include "host/CHarboPhotoApp.h"
 
+#include <cstdio>
+
 #include "host/CCDialogExPh.h"
 #include "host/CExclusive.h"
 #include "host/SuitePath.h"
@@ -115,6 +117,34 @@ Cp932String ShellFailureMessage(intptr_t code) {
   return Lit("起動に失敗しました。");
 }
 
+// The refused name as the error record shows it: every character that is not printable
+// code page 932 is written as its bytes in hexadecimal, so the record is readable text.
+Cp932String Printable(const Cp932String& name) {
+  Cp932String out;
+  for (size_t i = 0; i < name.size();) {
+    const bool pair = cp932::IsLeadByte(static_cast<uint8_t>(name[i])) && i + 1 < name.size();
+    const std::string_view one(name.data() + i, pair ? 2 : 1);
+    const bool printable =
+        (pair || static_cast<uint8_t>(one[0]) >= 0x20) && cp932::ToUtf8(one).has_value();
+    if (printable) {
+      out += one;
+    } else {
+      for (const char c : one) {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned>(static_cast<uint8_t>(c)));
+        out += hex;
+      }
+    }
+    i += one.size();
+  }
+  return out;
+}
+
+Cp932String RefusedUserText(const Cp932String& name) {
+  return Lit("ユーザー名「") + Printable(name) +
+         Lit("」は一つのフォルダー名として使えないため、受け付けませんでした。");
+}
+
 // The module whose phone operation an operation code names: 7 the album, 9 and 11 the
 // suite's other modules.
 int32_t ModuleOfOperation(int operationCode) {
@@ -152,6 +182,8 @@ int CHarboPhotoApp::Initialise(int module, const HostParameterBlock& block, int 
     return 0;
   }
   if (tool()->initialised()) return 1;
+  const Cp932String user = TextOf(block.userName);
+  if (!AcceptsUserName(user)) return 0;
   ClearAllPaths();
   albumFolderName_ = "Album";
   title_ = block.title != nullptr && block.title[0] != '\0' ? Cp932String(block.title) : title_;
@@ -162,7 +194,7 @@ int CHarboPhotoApp::Initialise(int module, const HostParameterBlock& block, int 
   hostUsersFolder_ = TextOf(block.usersFolder);
   const Cp932String suiteName = suite::ModuleFolderName(module);
   if (!suiteName.empty()) albumFolderName_ = suiteName;
-  SetUser(TextOf(block.userName));
+  SetUser(user);
   tool()->SetHost(block.hostWindow, block.hostValue);
   tool()->SetInitialised(true);
   return 1;
@@ -177,7 +209,7 @@ bool CHarboPhotoApp::TakeHostParameters(const HostParameterBlock& block, int fla
 }
 
 void CHarboPhotoApp::OpenUserAlbum() {
-  if (userName_.empty()) return;
+  if (!suite::IsPlainFolderName(userName_)) return;
   MakeAlbumFolder();
   MakeUserRegistryKey();
   if (!library_) library_ = std::make_unique<CPhotoManager>();
@@ -210,15 +242,24 @@ bool CHarboPhotoApp::MakeUserRegistryKey() {
   }
 }
 
-void CHarboPhotoApp::SetUser(const Cp932String& name) {
-  userName_ = name;
-  ClearUserPaths();
+bool CHarboPhotoApp::AcceptsUserName(const Cp932String& name) {
+  if (suite::IsPlainFolderName(name)) return true;
+  suite::ReportError(suite::kErrorUserNameRefused, 0, 0, RefusedUserText(name), 1);
+  return false;
 }
 
-void CHarboPhotoApp::SetDataFolder(const Cp932String& folder, const Cp932String& user) {
+bool CHarboPhotoApp::SetUser(const Cp932String& name) {
+  if (!AcceptsUserName(name)) return false;
+  userName_ = name;
+  ClearUserPaths();
+  return true;
+}
+
+bool CHarboPhotoApp::SetDataFolder(const Cp932String& folder, const Cp932String& user) {
+  if (!AcceptsUserName(user)) return false;
   hostUsersFolder_ = folder;
   ClearAllPaths();
-  SetUser(user);
+  return SetUser(user);
 }
 
 void CHarboPhotoApp::ClearAllPaths() {
@@ -288,7 +329,8 @@ Cp932String CHarboPhotoApp::ColorSchemePath(int number) {
   return Join(GetPath(Path::kDataFolder), "color" + std::to_string(fileNumber) + ".dat");
 }
 
-std::unique_ptr<CDrawObject> CHarboPhotoApp::ReplaceDrawObject(std::unique_ptr<CDrawObject> object) {
+std::unique_ptr<CDrawObject> CHarboPhotoApp::ReplaceDrawObject(
+    std::unique_ptr<CDrawObject> object) {
   std::swap(object, drawObject_);
   return object;
 }

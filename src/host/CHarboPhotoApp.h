@@ -46,13 +46,14 @@ class CHarboPhotoApp : public CWinAppCdma {
   HKEY registryRoot() const { return registryRoot_; }
 
   // Takes over the host's values; 1 on success, 0 without a tool object (error 5 when the
-  // report flag is set). A second call on an initialised object changes nothing.
+  // report flag is set) or for a refused user name, which leaves every value as it was. A
+  // second call on an initialised object changes nothing.
   int Initialise(int module, const HostParameterBlock& block, int report);
   // The tree-setting step: saves first when the flag is 0, initialises afresh from the
   // block and opens the user's album. False when initialisation failed.
   bool TakeHostParameters(const HostParameterBlock& block, int flag);
   // Makes the user's folders and registry key and opens the user's album; nothing
-  // happens without a user.
+  // happens without a user, or for a name that is not one plain folder name.
   void OpenUserAlbum();
   // Saves the open library; there is nothing to save while no library is open.
   int SaveLibrary();
@@ -64,9 +65,15 @@ class CHarboPhotoApp : public CWinAppCdma {
   bool MakeAlbumFolder();
   bool MakeUserRegistryKey();
 
-  void SetUser(const Cp932String& name);
-  // Switches to another data folder: the users folder and data folder, then every path.
-  void SetDataFolder(const Cp932String& folder, const Cp932String& user);
+  // A user's folder and registry key are named after the user, so a name the host gives
+  // must be one plain folder name (see suite::IsPlainFolderName). True when it is; otherwise
+  // the refusal goes to the suite's error record and the caller must not take the name.
+  bool AcceptsUserName(const Cp932String& name);
+  // Takes the user name and clears the user's paths; a refused name changes nothing.
+  bool SetUser(const Cp932String& name);
+  // Switches to another data folder: the users folder and data folder, then every path. A
+  // refused user name changes nothing, not even the folder.
+  bool SetDataFolder(const Cp932String& folder, const Cp932String& user);
 
   const Cp932String& GetPath(Path which);
   Cp932String DatabasePath() { return Join(GetPath(Path::kAlbumFolder), kDatabaseFileName); }

@@ -45,7 +45,8 @@ indextree::Categories LibraryCategories() {
   indextree::Categories categories;
   const CPhotoManager* library = TheApp().library();
   if (library == nullptr) return categories;
-  for (const CCounterYear& node : library->yearTallies().nodes) categories.years.push_back(node.year);
+  for (const CCounterYear& node : library->yearTallies().nodes)
+    categories.years.push_back(node.year);
   std::sort(categories.years.begin(), categories.years.end());
   categories.hasBurst = !library->comboTallies().nodes.empty();
   return categories;
@@ -179,8 +180,11 @@ ORBPHOTO_API int OrbPhotoSaveData() {
 ORBPHOTO_API int OrbPhotoChangeDataFolder(const char* dataFolder, const char* userName) {
   return Guarded(1, [&] {
     CHarboPhotoApp& app = TheApp();
+    const Cp932String user = userName != nullptr ? userName : "";
+    // A user name that is not one plain folder name is refused and nothing changes.
+    if (!app.AcceptsUserName(user)) return 1;
     if (MainFrame() != nullptr) MainFrame()->SaveSettings(false);
-    app.SetDataFolder(dataFolder != nullptr ? dataFolder : "", userName != nullptr ? userName : "");
+    app.SetDataFolder(dataFolder != nullptr ? dataFolder : "", user);
     app.OpenUserAlbum();
     if (MainFrame() != nullptr) MainFrame()->LoadSettings();
     suite::PostAlbumChanged(1);

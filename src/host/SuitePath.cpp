@@ -83,6 +83,13 @@ Cp932String JoinPath(std::initializer_list<Cp932String> parts) {
   return result;
 }
 
+bool IsPlainFolderName(const Cp932String& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (const char c : {'/', '\\', '\0'})
+    if (cp932::FindChar(name, c) != Cp932String::npos) return false;
+  return cp932::ToUtf8(name).has_value();
+}
+
 const Cp932String& InstallFolder() {
   static const Cp932String folder = [] {
     std::vector<char> buffer(4096);

@@ -21,6 +21,12 @@ Cp932String CutPath(const Cp932String& path, int n);
 // goes between parts.
 Cp932String JoinPath(std::initializer_list<Cp932String> parts);
 
+// True when the text is one plain folder name that stays inside the folder it is joined to:
+// not empty, not "." or "..", no single-byte "/", "\\" or zero byte (a trail byte of the
+// same value belongs to its double-byte character), and valid code page 932 with a UTF-8
+// form, so that it names the same folder on the disk as in the album.
+bool IsPlainFolderName(const Cp932String& name);
+
 // The folder of the running program, taken once and cached.
 const Cp932String& InstallFolder();
 

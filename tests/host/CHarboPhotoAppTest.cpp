@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <filesystem>
+#include <set>
 
 #include "host/CExclusive.h"
 #include "platform/fileio/FileIo.h"
@@ -110,10 +111,125 @@ TEST_F(AppPaths, AUserWhoseNameHasBackslashTrailBytesGetsOneRegistryKey) {
   EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, half.c_str(), 0, KEY_READ, &key), 0);
 }
 
-TEST_F(AppPaths, WithoutAUserNothingIsMade) {
-  block_.userName = "";
-  ASSERT_TRUE(TheApp().TakeHostParameters(block_, 1));
-  EXPECT_FALSE(std::filesystem::exists(usersFolder_));
+namespace {
+
+// Every file and folder below a folder, by its path relative to it.
+std::set<std::string> Tree(const std::string& folder) {
+  std::set<std::string> paths;
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, ignored))
+    paths.insert(std::filesystem::relative(entry.path(), folder).string());
+  return paths;
+}
+
+// The names of the subkeys of a key, or nothing when the key does not exist.
+std::set<std::string> Subkeys(const std::string& path) {
+  std::set<std::string> names;
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != 0) return names;
+  char name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD bytes = sizeof name;
+    if (RegEnumKeyExA(key, i, name, &bytes, nullptr, nullptr, nullptr, nullptr) != 0) break;
+    names.insert(name);
+  }
+  RegCloseKey(key);
+  return names;
+}
+
+constexpr const char* kUsersKey = "Software\\Pelkin Soft\\Harbo Suite\\Users";
+
+struct RefusedName {
+  const char* what;
+  Cp932String name;
+};
+
+void PrintTo(const RefusedName& c, std::ostream* os) {
+  *os << c.what;
+}
+
+// A user named so that the user's folder or key would not be one folder below the users
+// folder: each of these would reach somewhere else.
+class RefusedUserName : public AlbumFixture, public testing::WithParamInterface<RefusedName> {
+ protected:
+  void SetUp() override {
+    AlbumFixture::SetUp();
+    ASSERT_TRUE(TheApp().TakeHostParameters(block_, 1));
+    database_ = TheApp().DatabasePath();
+    files_ = Tree(temp_.path());
+    keys_ = Subkeys(kUsersKey);
+    suite_.error = {};
+    name_ = GetParam().name;
+    block_.userName = name_.c_str();
+  }
+
+  // Nothing was made for the refused name and the open album is still the one it was.
+  void ExpectNothingTaken() {
+    EXPECT_EQ(suite_.error.code, suite::kErrorUserNameRefused);
+    EXPECT_TRUE(cp932::ToUtf8(suite_.error.text).has_value()) << "the record is readable text";
+    EXPECT_EQ(TheApp().userName(), user_);
+    EXPECT_EQ(TheApp().DatabasePath(), database_);
+    EXPECT_EQ(Tree(temp_.path()), files_);
+    EXPECT_EQ(Subkeys(kUsersKey), keys_);
+  }
+
+  Cp932String name_;
+  Cp932String database_;
+  std::set<std::string> files_;
+  std::set<std::string> keys_;
+};
+
+}  // namespace
+
+TEST_P(RefusedUserName, FromTheTreeSettingFailsTheInitialisationAndMakesNothing) {
+  const std::string elsewhere = temp_.file("Elsewhere");
+  block_.usersFolder = elsewhere.c_str();
+  EXPECT_FALSE(TheApp().TakeHostParameters(block_, 1));
+  ExpectNothingTaken();
+  EXPECT_FALSE(std::filesystem::exists(elsewhere)) << "no other value of the block was taken";
+}
+
+TEST_P(RefusedUserName, FromADataFolderChangeChangesNothing) {
+  const std::string elsewhere = temp_.file("Elsewhere");
+  EXPECT_FALSE(TheApp().SetDataFolder(elsewhere, name_));
+  TheApp().OpenUserAlbum();
+  ExpectNothingTaken();
+  EXPECT_EQ(TheApp().GetPath(Path::kDataFolder), usersFolder_);
+}
+
+TEST_P(RefusedUserName, IsNeverTakenBySetUser) {
+  EXPECT_FALSE(TheApp().SetUser(name_));
+  TheApp().OpenUserAlbum();
+  ExpectNothingTaken();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, RefusedUserName,
+    testing::Values(RefusedName{"Empty", ""}, RefusedName{"Dot", "."}, RefusedName{"DotDot", ".."},
+                    RefusedName{"ClimbsOut", "../x"}, RefusedName{"TwoLevels", "a/b"},
+                    RefusedName{"TwoKeys", "a\\b"}, RefusedName{"NotCodePage932", "a\x80"},
+                    RefusedName{"DanglingLeadByte", "x\xfa"}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(AppPaths, TheRecordNamesARefusedUserWithItsUnreadableBytesInHex) {
+  block_.userName = "../\x80";
+  EXPECT_FALSE(TheApp().TakeHostParameters(block_, 1));
+  const std::string text = cp932::ToUtf8Lossy(suite_.error.text);
+  EXPECT_NE(text.find("../\\x80"), std::string::npos) << text;
+}
+
+TEST_F(AppPaths, UsersWhoseNamesEndInABackslashTrailByteGetTheirOwnFolders) {
+  // "表" is 0x95 0x5C and "纊" 0xFA 0x5C: one character each, not a separator.
+  for (const char* utf8 : {"表", "纊"}) {
+    const Cp932String name = cp932::Lit(utf8);
+    block_.userName = name.c_str();
+    ASSERT_TRUE(TheApp().TakeHostParameters(block_, 1)) << utf8;
+    EXPECT_TRUE(std::filesystem::is_directory(usersFolder_ + "/" + utf8 + "/Album")) << utf8;
+    const std::set<std::string> users = Subkeys(kUsersKey);
+    EXPECT_EQ(users.count(name), 1u) << utf8;
+    EXPECT_EQ(users.count(name.substr(0, 1)), 0u) << "no level made from half a character";
+  }
+  EXPECT_EQ(suite_.error.code, 0);
 }
 
 TEST_F(AppPaths, AnAlbumFolderUnderAFileFailsCleanly) {

@@ -60,3 +60,45 @@ TEST(SuitePath, TheInstallFolderIsTheRunningProgramsFolder) {
   EXPECT_FALSE(InstallFolder().empty());
   EXPECT_EQ(InstallFolder()[0], '/');
 }
+
+namespace {
+
+struct FolderNameCase {
+  const char* what;
+  Cp932String name;  // code page 932 bytes
+  bool plain;
+};
+
+void PrintTo(const FolderNameCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
+class PlainFolderName : public testing::TestWithParam<FolderNameCase> {};
+
+}  // namespace
+
+TEST_P(PlainFolderName, IsOneNameThatStaysInsideItsFolder) {
+  EXPECT_EQ(IsPlainFolderName(GetParam().name), GetParam().plain);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, PlainFolderName,
+    testing::Values(
+        FolderNameCase{"Ascii", "taro", true}, FolderNameCase{"Dots", "...", true},
+        FolderNameCase{"DotInside", "a.b", true},
+        // Trail bytes 0x5C are part of their character, also behind the lead bytes F0..FC.
+        FolderNameCase{"HyoTrailBackslash", "\x95\x5c", true},
+        FolderNameCase{"IbmKanjiTrailBackslash", "\xfa\x5c", true},
+        FolderNameCase{"LeadFbTrailBackslash", "a\xfb\x5c", true},
+        FolderNameCase{"UserDefinedCharacter", "\xf0\x40", true},
+        FolderNameCase{"HalfWidthKatakana", "\xb1\xb2", true}, FolderNameCase{"Empty", "", false},
+        FolderNameCase{"Dot", ".", false}, FolderNameCase{"DotDot", "..", false},
+        FolderNameCase{"Climbs", "../x", false}, FolderNameCase{"Slash", "a/b", false},
+        FolderNameCase{"Backslash", "a\\b", false},
+        FolderNameCase{"BackslashAfterDoubleByte", "\x95\x5c\\x", false},
+        FolderNameCase{"EmbeddedZero", Cp932String("a\0b", 3), false},
+        FolderNameCase{"NotCodePage932", "a\x80", false},
+        FolderNameCase{"UnassignedDoubleByte", "\x85\x40", false},
+        FolderNameCase{"DanglingLeadByte", "a\xfa", false},
+        FolderNameCase{"LeadByteSwallowsSlash", "\x81/", false}),
+    [](const auto& info) { return std::string(info.param.what); });

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 
 #include "host/OrbPhotoApi.h"
 #include "platform/registry/Registry.h"
@@ -53,22 +54,29 @@ struct Module {
     const std::string path = std::string(bin != nullptr ? bin : ".") + "/libKXPhoto.so";
     handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) return false;
-#define HARBO_BIND(name) Bind(name, #name);
-    HARBO_BIND(OrbPhotoCreateWindows)
-        HARBO_BIND(OrbPhotoDestroyWindows) HARBO_BIND(OrbPhotoMoveWindow)
-            HARBO_BIND(OrbPhotoShowWindow) HARBO_BIND(OrbPhotoPreTranslateMessage)
-                HARBO_BIND(OrbPhotoGetMenu) HARBO_BIND(OrbPhotoInitMenuPopup)
-                    HARBO_BIND(OrbPhotoCommand) HARBO_BIND(OrbPhotoChangeUser)
-                        HARBO_BIND(OrbPhotoChangeColor) HARBO_BIND(OrbPhotoSynchro)
-                            HARBO_BIND(OrbPhotoGetWnd) HARBO_BIND(OrbPhotoChangeMobilePhone)
-                                HARBO_BIND(OrbPhotoSaveData) HARBO_BIND(OrbPhotoChangeDataFolder)
-                                    HARBO_BIND(OrbPhotoTreeSetting)
-                                        HARBO_BIND(OrbPhotoTreeItemSelect)
-                                            HARBO_BIND(OrbPhotoDataConvert)
-                                                HARBO_BIND(OrbPhotoDataConvertPrev)
-                                                    HARBO_BIND(OrbPhotoDataConvertError)
+#define HARBO_BIND(name) Bind(name, #name)
+    HARBO_BIND(OrbPhotoCreateWindows);
+    HARBO_BIND(OrbPhotoDestroyWindows);
+    HARBO_BIND(OrbPhotoMoveWindow);
+    HARBO_BIND(OrbPhotoShowWindow);
+    HARBO_BIND(OrbPhotoPreTranslateMessage);
+    HARBO_BIND(OrbPhotoGetMenu);
+    HARBO_BIND(OrbPhotoInitMenuPopup);
+    HARBO_BIND(OrbPhotoCommand);
+    HARBO_BIND(OrbPhotoChangeUser);
+    HARBO_BIND(OrbPhotoChangeColor);
+    HARBO_BIND(OrbPhotoSynchro);
+    HARBO_BIND(OrbPhotoGetWnd);
+    HARBO_BIND(OrbPhotoChangeMobilePhone);
+    HARBO_BIND(OrbPhotoSaveData);
+    HARBO_BIND(OrbPhotoChangeDataFolder);
+    HARBO_BIND(OrbPhotoTreeSetting);
+    HARBO_BIND(OrbPhotoTreeItemSelect);
+    HARBO_BIND(OrbPhotoDataConvert);
+    HARBO_BIND(OrbPhotoDataConvertPrev);
+    HARBO_BIND(OrbPhotoDataConvertError);
 #undef HARBO_BIND
-                                                        return found == 20;
+    return found == 20;
   }
 };
 
@@ -130,6 +138,15 @@ class ModuleLifecycle : public testing::Test {
   std::string usersFolder_;
   HostParameterBlock block_{};
 };
+
+// Every file and folder below a folder, by its path relative to it.
+std::set<std::string> Tree(const std::string& folder) {
+  std::set<std::string> paths;
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, ignored))
+    paths.insert(std::filesystem::relative(entry.path(), folder).string());
+  return paths;
+}
 
 int FindPopup(const CMenu& bar, const std::string& utf8) {
   for (int i = 0; i < bar.GetMenuItemCount(); ++i)
@@ -287,6 +304,43 @@ TEST_F(ModuleLifecycle, TreeItemSelectionReachesTheFrameOnlyWhenItExists) {
   EXPECT_EQ(m().OrbPhotoTreeItemSelect(1, 2, 3), 1);
   CreateShownFrame();
   EXPECT_EQ(m().OrbPhotoTreeItemSelect(1, 2, 3), 1);
+}
+
+TEST_F(ModuleLifecycle, AUserNameThatIsNotOnePlainFolderNameOpensNoAlbumByAnyEntryPoint) {
+  const std::string safety = temp_.file("Safety");
+  for (const Cp932String name : {"../x", "..", ".", "a/b", "a\\b", "", "a\x80"}) {
+    SCOPED_TRACE(cp932::ToUtf8Lossy(name));
+    block_.userName = name.c_str();
+    suite_.error = {};
+    EXPECT_EQ(m().OrbPhotoTreeSetting(&block_, 1), 1);
+    EXPECT_EQ(suite_.error.code, 2092);
+    EXPECT_EQ(tree_.GetCount(), 0) << "a failed initialisation does not fill the tree";
+
+    suite_.error = {};
+    EXPECT_EQ(m().OrbPhotoChangeDataFolder(usersFolder_.c_str(), name.c_str()), 1);
+    EXPECT_EQ(suite_.error.code, 2092);
+
+    DataConversionBlock conversion{};
+    conversion.host = block_;
+    conversion.safetyFolder = safety.c_str();
+    EXPECT_EQ(m().OrbPhotoDataConvertPrev(&conversion), 0);
+    EXPECT_EQ(m().OrbPhotoDataConvert(&conversion), 0);
+    EXPECT_EQ(m().OrbPhotoDataConvertError(&conversion), 0);
+    EXPECT_EQ(suite_.error.code, 2092);
+
+    // The host still hands over the user through the tree setting; this text is not used.
+    EXPECT_EQ(m().OrbPhotoChangeUser(name.c_str()), 1);
+    EXPECT_EQ(Tree(temp_.path()), std::set<std::string>{}) << "nothing was made anywhere";
+  }
+}
+
+TEST_F(ModuleLifecycle, AUserWhoseNameEndsInABackslashTrailByteGetsAnAlbum) {
+  const Cp932String name = cp932::Lit("纊");  // 0xFA 0x5C
+  block_.userName = name.c_str();
+  ASSERT_EQ(m().OrbPhotoTreeSetting(&block_, 1), 1);
+  EXPECT_EQ(suite_.error.code, 0);
+  EXPECT_TRUE(std::filesystem::is_directory(usersFolder_ + "/纊/Album"));
+  EXPECT_EQ(tree_.GetCount(), 2);
 }
 
 TEST_F(ModuleLifecycle, AColourSchemeNumberAtTheIntegerLimitIsHarmless) {
