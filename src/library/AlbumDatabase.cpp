@@ -46,21 +46,16 @@ bool Terminated(const char* field, size_t size) {
   return std::memchr(field, 0, size) != nullptr;
 }
 
-// Each date and time field holds a value of its range or 65535, the unknown value.
-bool InRange(uint16_t value, uint16_t low, uint16_t high) {
-  return value == 65535 || (value >= low && value <= high);
-}
-
-bool IsSound(const PhotoFileRecord& r) {
-  return Terminated(r.path, sizeof r.path) && r.path[0] != '\0' &&
-         Terminated(r.sourceName, sizeof r.sourceName) && Terminated(r.memo, sizeof r.memo) &&
-         InRange(r.year, 0, 9999) && InRange(r.month, 0, 12) && InRange(r.day, 0, 31) &&
-         InRange(r.hour, 0, 23) && InRange(r.minute, 0, 59) && InRange(r.second, 0, 60);
-}
-
 void PutText(char* field, size_t size, std::string_view text) {
   std::memset(field, 0, size);
   std::memcpy(field, text.data(), std::min(text.size(), size - 1));
+}
+
+// A text that fills its whole field without a terminator keeps what fits before the last
+// byte, never half of a double-byte character.
+void TerminateText(char* field, size_t size) {
+  if (Terminated(field, size)) return;
+  PutText(field, size, cp932::Cut(std::string_view(field, size), size - 1));
 }
 
 // Version text: "PHOTOALBUM0001" .. "PHOTOALBUM0004"; 0 for anything else.
@@ -71,15 +66,34 @@ int ReadVersion(std::string_view bytes) {
   return digit >= '1' && digit <= '4' ? digit - '0' : 0;
 }
 
+// How the stored path of an entry is read: expanded against the album folder, or kept.
+struct PathReading {
+  bool expand = true;
+  Cp932String albumFolder;
+};
+
+// Puts the path an entry names into its field; false when there is no path, or when it no
+// longer fits once expanded (cut, it would name another file).
+bool ReadPath(char* field, size_t size, std::string_view stored, const PathReading& reading) {
+  if (stored.empty()) return false;
+  const Cp932String path =
+      reading.expand ? ExpandedPath(Cp932String(stored), reading.albumFolder) : Cp932String(stored);
+  if (path.size() >= size) return false;
+  PutText(field, size, path);
+  return true;
+}
+
 // One entry of versions 2 to 4: the file record, then the adjustments.
-std::optional<Entry> ReadEntry(const uint8_t* bytes, const Cp932String& albumFolder) {
+std::optional<Entry> ReadEntry(const uint8_t* bytes, const PathReading& reading) {
   Entry entry;
-  std::memcpy(&entry.record, bytes, sizeof entry.record);
-  if (!IsSound(entry.record)) return std::nullopt;
+  PhotoFileRecord& r = entry.record;
+  std::memcpy(&r, bytes, sizeof r);
+  if (!Terminated(r.path, sizeof r.path)) return std::nullopt;
+  const Cp932String stored(r.path);
+  if (!ReadPath(r.path, sizeof r.path, stored, reading)) return std::nullopt;
+  TerminateText(r.sourceName, sizeof r.sourceName);
+  TerminateText(r.memo, sizeof r.memo);
   entry.adjustments = AdjustmentRecord::FromBytes(bytes + PhotoFileRecord::kBytes);
-  const Cp932String expanded = ExpandedPath(entry.record.path, albumFolder);
-  if (expanded.size() >= sizeof entry.record.path) return std::nullopt;
-  PutText(entry.record.path, sizeof entry.record.path, expanded);
   return entry;
 }
 
@@ -92,24 +106,22 @@ std::optional<std::string_view> Version1Text(const uint8_t* field, size_t size) 
 }
 
 // One version 1 entry: date, path, name, favourites and the old adjustment values.
-std::optional<Entry> ReadVersion1Entry(const uint8_t* b, const Cp932String& albumFolder) {
+std::optional<Entry> ReadVersion1Entry(const uint8_t* b, const PathReading& reading) {
   const auto stored = Version1Text(b + 12, 388);
-  const auto name = Version1Text(b + 400, 384);
-  if (!stored || !name) return std::nullopt;
-  // The relative form is read in every version, so that a path reads the same once written.
-  const Cp932String path = ExpandedPath(Cp932String(*stored), albumFolder);
-  if (path.empty() || path.size() >= PhotoFileRecord::kPathField) return std::nullopt;
+  if (!stored) return std::nullopt;
   Entry entry;
   PhotoFileRecord& r = entry.record;
+  // The relative form is read in every version, so that a path reads the same once written.
+  if (!ReadPath(r.path, sizeof r.path, *stored, reading)) return std::nullopt;
+  const std::string_view nameField(reinterpret_cast<const char*>(b + 400), 384);
+  const std::string_view name = Version1Text(b + 400, 384).value_or(nameField);
+  PutText(r.sourceName, sizeof r.sourceName, cp932::Cut(name, sizeof r.sourceName - 1));
   r.flags = 4;
   r.year = ReadU16(b);
   r.month = ReadU16(b + 4);
   r.day = ReadU16(b + 8);
   r.hour = r.minute = r.second = 65535;
-  PutText(r.path, sizeof r.path, path);
-  PutText(r.sourceName, sizeof r.sourceName, cp932::Cut(*name, sizeof r.sourceName - 1));
   r.favourites = static_cast<uint32_t>(ReadI32(b + 784));
-  if (!IsSound(r)) return std::nullopt;
   entry.adjustments.rotation = static_cast<int16_t>(ReadI32(b + 792) / 100);
   entry.adjustments.saturation = static_cast<int16_t>(ReadU16(b + 800));
   entry.adjustments.colourOperation4 = b[808];
@@ -119,25 +131,63 @@ std::optional<Entry> ReadVersion1Entry(const uint8_t* b, const Cp932String& albu
   return entry;
 }
 
+// Each date and time field holds a value of its range or 65535, the unknown value.
+bool InRange(uint16_t value, uint16_t low, uint16_t high) {
+  return value == 65535 || (value >= low && value <= high);
+}
+
+// Whether an entry reads as the album wrote it: a file of random bytes rarely gives one.
+bool IsPlausible(const uint8_t* bytes) {
+  PhotoFileRecord r;
+  std::memcpy(&r, bytes, sizeof r);
+  return Terminated(r.sourceName, sizeof r.sourceName) && Terminated(r.memo, sizeof r.memo) &&
+         InRange(r.year, 0, 9999) && InRange(r.month, 0, 12) && InRange(r.day, 0, 31) &&
+         InRange(r.hour, 0, 23) && InRange(r.minute, 0, 59) && InRange(r.second, 0, 60);
+}
+
+// Keeps a usable entry; counts one that is not.
+void Take(std::optional<Entry> entry, bool plausible, ParsedFile& parsed) {
+  ++parsed.wholeEntries;
+  if (!entry) {
+    ++parsed.withoutPath;
+    return;
+  }
+  parsed.entries.push_back(std::move(*entry));
+  if (plausible) ++parsed.plausible;
+}
+
 // Entries of versions 2 to 4 until the bytes run short; version 4 decrypted first.
-void ReadEntries(std::string_view body, bool encrypted, const Cp932String& albumFolder,
+void ReadEntries(std::string_view body, bool encrypted, const PathReading& reading,
                  ParsedFile& parsed) {
   uint8_t entry[kEntryBytes];
   for (size_t at = 0; at + kEntryBytes <= body.size(); at += kEntryBytes) {
-    ++parsed.wholeEntries;
     std::memcpy(entry, body.data() + at, kEntryBytes);
     if (encrypted) crypto::Rc4(InitialCipher()).Apply(entry, kEntryBytes);
-    if (auto e = ReadEntry(entry, albumFolder)) parsed.entries.push_back(*e);
+    Take(ReadEntry(entry, reading), IsPlausible(entry), parsed);
   }
 }
 
-void ReadVersion1Entries(std::string_view body, const Cp932String& albumFolder,
-                         ParsedFile& parsed) {
-  for (size_t at = 0; at + kVersion1EntryBytes <= body.size(); at += kVersion1EntryBytes) {
-    ++parsed.wholeEntries;
-    const auto* bytes = reinterpret_cast<const uint8_t*>(body.data() + at);
-    if (auto e = ReadVersion1Entry(bytes, albumFolder)) parsed.entries.push_back(*e);
-  }
+void ReadVersion1Entries(std::string_view body, const PathReading& reading, ParsedFile& parsed) {
+  for (size_t at = 0; at + kVersion1EntryBytes <= body.size(); at += kVersion1EntryBytes)
+    Take(ReadVersion1Entry(reinterpret_cast<const uint8_t*>(body.data() + at), reading), true,
+         parsed);
+}
+
+ParsedFile ParseWith(std::string_view bytes, const PathReading& reading) {
+  ParsedFile parsed;
+  parsed.version = ReadVersion(bytes);
+  if (parsed.version == 0) return parsed;
+  const std::string_view body = bytes.substr(kHeaderBytes);
+  parsed.entryBytes = body.size();
+  const size_t size = parsed.version == 1 ? kVersion1EntryBytes : kEntryBytes;
+  parsed.cutShort = body.size() % size != 0;
+  // The library takes at most 10000 records; a huge file reserves no more than that.
+  parsed.entries.reserve(std::min<size_t>(body.size() / size, 10001));
+  if (parsed.version == 1)
+    ReadVersion1Entries(body, reading, parsed);
+  else
+    ReadEntries(body, parsed.version == 4, reading, parsed);
+  return parsed;
 }
 
 Cp932String FolderWithoutTrailingSeparator(const Cp932String& folder) {
@@ -147,19 +197,11 @@ Cp932String FolderWithoutTrailingSeparator(const Cp932String& folder) {
 }  // namespace
 
 ParsedFile Parse(std::string_view bytes, const Cp932String& albumFolder) {
-  ParsedFile parsed;
-  parsed.version = ReadVersion(bytes);
-  if (parsed.version == 0) return parsed;
-  const std::string_view body = bytes.substr(kHeaderBytes);
-  parsed.entryBytes = body.size();
-  const size_t size = parsed.version == 1 ? kVersion1EntryBytes : kEntryBytes;
-  // The library takes at most 10000 records; a huge file reserves no more than that.
-  parsed.entries.reserve(std::min<size_t>(body.size() / size, 10001));
-  if (parsed.version == 1)
-    ReadVersion1Entries(body, albumFolder, parsed);
-  else
-    ReadEntries(body, parsed.version == 4, albumFolder, parsed);
-  return parsed;
+  return ParseWith(bytes, PathReading{true, albumFolder});
+}
+
+ParsedFile ParseStored(std::string_view bytes) {
+  return ParseWith(bytes, PathReading{false, {}});
 }
 
 std::string Header() {
@@ -195,9 +237,10 @@ Cp932String StoredPath(const Cp932String& path, const Cp932String& albumFolder) 
   // Only a path inside the folder is made relative, not one that merely starts with the
   // same letters ("Album2" beside "Album").
   if (folder.empty() || path.size() <= folder.size() || path[folder.size()] != '/' ||
-      !albumtext::StartsWithNoCase(path, folder))
+      path.compare(0, folder.size(), folder) != 0)
     return path;
-  return "*" + path.substr(folder.size());
+  const Cp932String relative = "*" + path.substr(folder.size());
+  return ExpandedPath(relative, folder) == path ? relative : path;
 }
 
 Cp932String ExpandedPath(const Cp932String& stored, const Cp932String& albumFolder) {

@@ -34,12 +34,20 @@ struct ParsedFile {
   int version = 0;             // 1..4; 0 for a short or unknown version text
   size_t entryBytes = 0;       // bytes after the version text
   size_t wholeEntries = 0;     // entries that were whole
-  std::vector<Entry> entries;  // the sound ones, paths expanded
+  size_t withoutPath = 0;      // whole entries left out: no usable path
+  size_t plausible = 0;        // usable entries whose texts and dates were all in order
+  bool cutShort = false;       // bytes of an unfinished entry follow the last whole one
+  std::vector<Entry> entries;  // the usable ones, paths expanded
 };
 
-// Reads a database file's bytes. Entries that are cut short, or whose texts lack their
-// terminator, whose path is empty or whose date or time is out of range, are left out.
+// Reads a database file's bytes. Every whole entry with a usable path is kept as stored:
+// dates and times out of range stay as they are (the library tallies them as it can), and
+// a source name or memo without its terminator is cut at its field, on a character
+// boundary. An entry without a path, or whose path no longer fits its field once the
+// album folder is put in front of it, cannot be used and is counted in withoutPath.
 ParsedFile Parse(std::string_view bytes, const Cp932String& albumFolder);
+// The same, with every path kept in its stored form ("*/…" stays as it is).
+ParsedFile ParseStored(std::string_view bytes);
 
 // The version text of the written version.
 std::string Header();
@@ -51,7 +59,10 @@ bool AppendEntry(std::string& out, const PhotoFileRecord& record,
 std::optional<std::string> Serialize(const std::vector<Entry>& entries,
                                      const Cp932String& albumFolder);
 
-// The stored form of a path: "*" and the rest when it lies inside the album folder.
+// The stored form of a path: "*" and the rest when it lies inside the album folder and
+// that form reads back as the very same path; otherwise the path as it is. A name with a
+// backslash would read back with a separator in its place, and a folder that differs in
+// letter case is another folder on this disk, so both are stored whole.
 Cp932String StoredPath(const Cp932String& path, const Cp932String& albumFolder);
 // The path a stored form names: "*/" or "*\" expands to the album folder, backslashes of
 // the rest become "/".

@@ -1,9 +1,12 @@
 #include "library/AlbumFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <ctime>
 
 #include "host/CCDialogExPh.h"
 #include "host/CHarboPhotoApp.h"
+#include "host/SuitePath.h"
 #include "host/SuiteRegistry.h"
 #include "library/AlbumDatabase.h"
 #include "library/CPhotoManager.h"
@@ -49,26 +52,76 @@ void TakeTimeFromFile(albumdb::Entry& entry) {
 }
 
 // Adds the parsed entries until the library is full; the number of records added.
-void AddEntries(CPhotoManager& library, std::vector<albumdb::Entry>& entries) {
+size_t AddEntries(CPhotoManager& library, std::vector<albumdb::Entry>& entries) {
+  size_t added = 0;
   for (albumdb::Entry& entry : entries) {
     if (entry.timeFromFile) TakeTimeFromFile(entry);
-    if (library.AddRecord(entry.record, &entry.adjustments) == nullptr &&
-        library.count() >= CPhotoManager::kMaxRecords)
-      return;
+    if (library.AddRecord(entry.record, &entry.adjustments) != nullptr)
+      ++added;
+    else if (library.count() >= CPhotoManager::kMaxRecords)
+      break;
   }
+  return added;
 }
 
-// A present file whose version is unknown, or of whose entries not one was sound, holds
-// nothing the library could keep; it must not be overwritten by the next save.
-bool IsDamaged(std::string_view bytes, const albumdb::ParsedFile& parsed) {
+// Entries of the file that did not become records: no usable path, no file, past the
+// library's limit, or an unfinished entry at the end.
+size_t LeftOutCount(const albumdb::ParsedFile& parsed, size_t added) {
+  return parsed.withoutPath + (parsed.cutShort ? 1 : 0) + (parsed.entries.size() - added);
+}
+
+// Remembers that the next save must first keep a copy of the file as read, and tells the
+// host how many entries were left out.
+void NoteLeftOut(CPhotoManager& library, const Cp932String& path, size_t count) {
+  CPhotoManager::LeftOutEntries& leftOut = library.leftOutEntries();
+  leftOut.path = count > 0 ? path : Cp932String();
+  leftOut.count = count;
+  if (count == 0) return;
+  const Cp932String text = cp932::Lit("アルバムのデータのうち ") + std::to_string(count) +
+                           cp932::Lit(" 件の記録を読み込めませんでした。");
+  suite::ReportError(suite::kErrorEntriesLeftOut, static_cast<int32_t>(count), 0, text, 1);
+}
+
+bool IsNumber(std::string_view name) {
+  return !name.empty() && std::all_of(name.begin(), name.end(),
+                                      [](char c) { return std::isdigit(static_cast<uint8_t>(c)); });
+}
+
+// The folders a crashed save, import or phone read may have left temporary files in: the
+// album folder, its Pc and Combo folders, and the month folders of every year.
+std::vector<Cp932String> StorageFolders(const Cp932String& album) {
+  std::vector<Cp932String> folders{album};
+  const auto entries = fileio::ListFolder(album);
+  if (!entries) return folders;
+  for (const fileio::DirEntry& e : *entries) {
+    if (!e.isDirectory) continue;
+    const Cp932String folder = suite::JoinPath({album, e.name});
+    folders.push_back(folder);
+    if (!IsNumber(e.name)) continue;
+    const auto months = fileio::ListFolder(folder);
+    if (!months) continue;
+    for (const fileio::DirEntry& month : *months)
+      if (month.isDirectory) folders.push_back(suite::JoinPath({folder, month.name}));
+  }
+  return folders;
+}
+
+void SweepStaleTemporaries(const Cp932String& album) {
+  for (const Cp932String& folder : StorageFolders(album)) fileio::RemoveStaleTemporaries(folder);
+}
+
+// A present file whose version is unknown, or not one of whose entries reads as the album
+// writes them and became a record, holds nothing the library could keep; it must not be
+// overwritten by the next save.
+bool IsDamaged(std::string_view bytes, const albumdb::ParsedFile& parsed, size_t added) {
   if (bytes.empty()) return false;
   if (parsed.version == 0) return true;
-  return parsed.entryBytes > 0 && parsed.entries.empty();
+  return parsed.entryBytes > 0 && parsed.plausible == 0 && added == 0;
 }
 
-// The first free name for keeping a damaged catalogue aside: ".damaged", ".damaged.2" …
-std::optional<Cp932String> DamagedName(const Cp932String& path) {
-  const Cp932String base = path + kDamagedSuffix;
+// The first free name for keeping a catalogue aside: ".damaged", ".damaged.2" …
+std::optional<Cp932String> AsideName(const Cp932String& path, const char* suffix) {
+  const Cp932String base = path + suffix;
   if (!fileio::Exists(base)) return base;
   for (int n = 2; n < 10000; ++n) {
     const Cp932String numbered = base + "." + std::to_string(n);
@@ -92,7 +145,7 @@ bool KeepUnreadableAside(CPhotoManager& library, const Cp932String& path) {
     unreadable.path.clear();
     return true;
   }
-  const std::optional<Cp932String> aside = DamagedName(path);
+  const std::optional<Cp932String> aside = AsideName(path, kDamagedSuffix);
   DWORD error = 0;
   const BOOL moved = !aside              ? 0
                      : UseSuiteLibrary() ? AdMoveFileA(path.c_str(), aside->c_str(), &error)
@@ -103,13 +156,66 @@ bool KeepUnreadableAside(CPhotoManager& library, const Cp932String& path) {
   return true;
 }
 
-// Keeps the file about to be replaced as the one backup generation.
-bool KeepBackup(const Cp932String& path) {
-  if (!fileio::IsFile(path)) return true;
-  const Cp932String backup = path + kBackupSuffix;
+bool CopyFile(const Cp932String& from, const Cp932String& to, bool replace) {
   DWORD error = 0;
-  return UseSuiteLibrary() ? AdCopyFileA(path.c_str(), backup.c_str(), 0, &error) != 0
-                           : CopyFileA(path.c_str(), backup.c_str(), 0) != 0;
+  const BOOL failIfExists = replace ? 0 : 1;
+  return UseSuiteLibrary() ? AdCopyFileA(from.c_str(), to.c_str(), failIfExists, &error) != 0
+                           : CopyFileA(from.c_str(), to.c_str(), failIfExists) != 0;
+}
+
+// Clears the read-only attribute, which a copy of a read-only catalogue would inherit and
+// which would then refuse every later backup.
+bool MakeWritable(const Cp932String& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return true;
+  DWORD error = 0;
+  return UseSuiteLibrary() ? AdSetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE, &error) != 0
+                           : SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE) != 0;
+}
+
+void TellLeftOutKeptAside(size_t count, const Cp932String& keptAs) {
+  AlbumMessageBox(cp932::Lit("アルバムのデータのうち ") + std::to_string(count) +
+                      cp932::Lit(" 件の記録を読み込めなかったため、読み込んだときのファイルを ") +
+                      keptAs + cp932::Lit(" として残しました。"),
+                  MB_ICONEXCLAMATION);
+}
+
+// Keeps a copy of a catalogue some of whose entries were left out on loading, once,
+// before the save replaces it; false when the copy could not be made.
+bool KeepLeftOutAside(CPhotoManager& library, const Cp932String& path) {
+  CPhotoManager::LeftOutEntries& leftOut = library.leftOutEntries();
+  if (leftOut.path != path || !fileio::IsFile(path)) {
+    leftOut = {};
+    return true;
+  }
+  const std::optional<Cp932String> aside = AsideName(path, kLeftOutSuffix);
+  if (!aside || !CopyFile(path, *aside, false)) return false;
+  MakeWritable(*aside);
+  TellLeftOutKeptAside(leftOut.count, *aside);
+  leftOut = {};
+  return true;
+}
+
+// Keeps the file about to be replaced as the one backup generation. The backup is a
+// courtesy: when it cannot be written the save goes ahead, and the failure is noted in the
+// suite's error record once until a backup succeeds again.
+void KeepBackup(CPhotoManager& library, const Cp932String& path) {
+  if (!fileio::IsFile(path)) return;
+  const Cp932String backup = path + kBackupSuffix;
+  if (MakeWritable(backup) && CopyFile(path, backup, true) && MakeWritable(backup)) {
+    library.backupFailureNoted() = false;
+    return;
+  }
+  if (library.backupFailureNoted()) return;
+  library.backupFailureNoted() = true;
+  suite::ReportError(suite::kErrorBackupNotWritten, static_cast<int32_t>(GetLastError()), 0,
+                     cp932::Lit("バックアップ ") + backup + cp932::Lit(" を書き込めませんでした。"),
+                     1);
+}
+
+Cp932String FolderOf(const Cp932String& path) {
+  const size_t slash = path.rfind('/');
+  return slash == Cp932String::npos ? Cp932String(".") : path.substr(0, std::max<size_t>(slash, 1));
 }
 
 // The whole version 4 file of the library; nullopt when an entry could not be encrypted.
@@ -135,15 +241,21 @@ int Load(CPhotoManager& library) {
   library.LoadFavouriteNames();
   const Cp932String& path = library.databasePath();
   library.unreadableCatalogue().path.clear();
+  library.leftOutEntries() = {};
   if (path.empty() || !fileio::Exists(path)) return 0;
   std::optional<std::string> bytes = fileio::ReadFile(path);
   if (!bytes) {
     library.unreadableCatalogue().path = path;
     return 0;
   }
-  albumdb::ParsedFile parsed = albumdb::Parse(*bytes, AlbumFolder());
-  if (IsDamaged(*bytes, parsed)) library.unreadableCatalogue().path = path;
-  AddEntries(library, parsed.entries);
+  const Cp932String album = AlbumFolder();
+  albumdb::ParsedFile parsed = albumdb::Parse(*bytes, album);
+  const size_t added = AddEntries(library, parsed.entries);
+  const bool damaged = IsDamaged(*bytes, parsed, added);
+  if (damaged) library.unreadableCatalogue().path = path;
+  // A damaged file is kept aside whole anyway.
+  NoteLeftOut(library, path, damaged ? 0 : LeftOutCount(parsed, added));
+  SweepStaleTemporaries(album);
   return 1;
 }
 
@@ -154,8 +266,10 @@ int Save(CPhotoManager& library) {
   const Cp932String path = library.databasePath();
   if (path.empty()) return 0;
   const std::optional<std::string> bytes = CatalogueBytes(library);
-  if (!bytes || !KeepUnreadableAside(library, path) || !KeepBackup(path)) return 0;
+  if (!bytes || !KeepUnreadableAside(library, path) || !KeepLeftOutAside(library, path)) return 0;
+  KeepBackup(library, path);
   if (!fileio::WriteFileAtomic(path, *bytes)) return 0;
+  fileio::RemoveStaleTemporaries(FolderOf(path));
   suite::PostAlbumChanged(1);
   return 1;
 }

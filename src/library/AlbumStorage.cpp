@@ -6,6 +6,7 @@
 #include "host/CHarboPhotoApp.h"
 #include "host/SuitePath.h"
 #include "host/SuiteRegistry.h"
+#include "library/AlbumText.h"
 #include "library/CPhotoManager.h"
 #include "platform/fileio/FileIo.h"
 
@@ -55,11 +56,7 @@ bool CopyWritable(const Cp932String& from, const Cp932String& to) {
 }
 
 void DeleteFile(const Cp932String& path) {
-  DWORD error = 0;
-  if (UseSuiteLibrary())
-    AdDeleteFileA(path.c_str(), &error);
-  else
-    DeleteFileA(path.c_str());
+  RemoveFile(path);
 }
 
 // Year and month of the file's last write in local time; 0 and 0 when it has none.
@@ -91,14 +88,24 @@ int StoreStaged(CPhotoManager& library, const Cp932String& staged, const Cp932St
   return 1;
 }
 
-// A staged file needs a folder and a name with an extension.
+// A staged file needs a folder and a name with an extension that the album can keep.
 bool IsStageable(const Cp932String& path) {
   const size_t slash = path.rfind('/');
   return fileio::IsFile(path) && slash != Cp932String::npos &&
-         path.find('.', slash) != Cp932String::npos;
+         path.find('.', slash) != Cp932String::npos && IsStorableName(NameOf(path));
 }
 
 }  // namespace
+
+bool IsStorableName(std::string_view name) {
+  return albumtext::FindLastChar(name, '\\') == std::string_view::npos;
+}
+
+bool RemoveFile(const Cp932String& path) {
+  DWORD error = 0;
+  return UseSuiteLibrary() ? AdDeleteFileA(path.c_str(), &error) != 0
+                           : DeleteFileA(path.c_str()) != 0;
+}
 
 Cp932String MonthFolder(int year, int month) {
   return suite::JoinPath({AlbumFolder(), std::to_string(year), std::to_string(month)});
@@ -187,7 +194,9 @@ int StoreImportedFile(CPhotoManager& library, const Cp932String& sourcePath, Cp9
   const size_t slash = sourcePath.rfind('/');
   const size_t dot = sourcePath.rfind('.');
   // The extension must belong to the file name, not to a folder above it.
-  if (slash == Cp932String::npos || dot == Cp932String::npos || dot < slash) return 0;
+  if (slash == Cp932String::npos || dot == Cp932String::npos || dot < slash ||
+      !IsStorableName(NameOf(sourcePath)))
+    return 0;
   const Cp932String title = CutTitle(sourcePath.substr(slash + 1, dot - slash - 1));
   const Cp932String extension = sourcePath.substr(dot);
   if (!MakeFolder(PcFolder())) return 0;

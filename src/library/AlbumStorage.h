@@ -7,6 +7,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include "platform/text/Cp932.h"
 
@@ -26,6 +27,14 @@ Cp932String SendStagingPath(int number);
 // Makes a folder and every missing level above it, through the suite's file library when
 // the suite asks for it.
 bool MakeFolder(const Cp932String& folder);
+
+// Whether a file name can be kept in the album as it is: the catalogue reads a backslash
+// as a folder separator, so a name with one would come back naming another file.
+bool IsStorableName(std::string_view name);
+
+// Deletes a file of the album tree, through the suite's file library when the suite asks
+// for it; false when it could not be deleted.
+bool RemoveFile(const Cp932String& path);
 
 // The title cut to at most maxBytes on a character boundary.
 Cp932String CutTitle(const Cp932String& title, size_t maxBytes = kMaxTitleBytes);

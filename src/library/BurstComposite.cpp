@@ -110,6 +110,13 @@ void DeleteFile(const Cp932String& path) {
   DeleteFileA(path.c_str());
 }
 
+// The composite is dated as its first shot: it takes that photo's last-write time, which
+// the copy into the album folder keeps.
+bool TakeFileTime(const Cp932String& from, const Cp932String& to) {
+  const std::optional<fileio::FileTime> written = fileio::LastWriteFileTime(from);
+  return written && fileio::SetFileTimes(to, &*written, &*written);
+}
+
 }  // namespace
 
 Grid GridFor(int count) {
@@ -180,7 +187,7 @@ std::unique_ptr<CPhotoItem> Create(CPhotoManager& library, const CPhotoItem* con
   const bool converted = ConvertToJpeg(bmp, jpeg);
   DeleteFile(bmp);
   if (!converted) return nullptr;
-  if (!fileio::FileSize(jpeg)) {
+  if (!fileio::FileSize(jpeg) || !TakeFileTime(sorted[0]->path(), jpeg)) {
     DeleteFile(jpeg);
     return nullptr;
   }

@@ -81,6 +81,19 @@ class CPhotoManager : public CPhotoItems {
   };
   UnreadableCatalogue& unreadableCatalogue() { return unreadable_; }
 
+  // A catalogue some of whose entries could not be loaded (no usable path, no file, past
+  // the record limit, cut short): the next save keeps a copy of it as it was read before
+  // replacing it, so that nothing leaves the catalogue unseen.
+  struct LeftOutEntries {
+    Cp932String path;  // empty: none
+    size_t count = 0;
+  };
+  LeftOutEntries& leftOutEntries() { return leftOut_; }
+
+  // Whether a failed backup has been noted in the suite's error record since the last
+  // backup that succeeded; a failure is noted once, not at every save.
+  bool& backupFailureNoted() { return backupFailureNoted_; }
+
  private:
   void CountFavourites(const CPhotoItem& item);
 
@@ -93,4 +106,6 @@ class CPhotoManager : public CPhotoItems {
   uint32_t favouriteCount_ = 0;
   CPhotoItem* current_ = nullptr;
   UnreadableCatalogue unreadable_;
+  LeftOutEntries leftOut_;
+  bool backupFailureNoted_ = false;
 };

@@ -138,7 +138,9 @@ TEST_F(AlbumSave, AValidCatalogueWithMissingPhotosIsNotTakenForDamage) {
   EXPECT_EQ(library_.count(), 0);
   ASSERT_EQ(library_.SaveAlbum(), 1);
   EXPECT_FALSE(fileio::Exists(Damaged()));
-  EXPECT_TRUE(boxes_.empty());
+  EXPECT_TRUE(fileio::Exists(DbPath() + ".dropped")) << "kept as read, with its one record";
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_NE(boxes_[0].text.find(DbPath() + ".dropped"), std::string::npos) << "the user is told";
 }
 
 }  // namespace

@@ -129,6 +129,21 @@ TEST_F(BurstComposite, FiveMembersMakeAThreeByTwoJpegInTheComboFolder) {
   for (const auto& e : *work) EXPECT_TRUE(e.isDirectory) << "left behind: " << e.name;
 }
 
+TEST_F(BurstComposite, IsDatedByItsFirstShotOnTheDiskAndInItsRecord) {
+  CPhotoItem* first = Member("s~1.jpg", 0x00FF00);
+  CPhotoItem* second = Member("s~2.jpg", 0xFF0000);
+  const fileio::FileTime shot{1400000000, 250000000};  // 2014-05-13 16:53:20 UTC
+  const fileio::FileTime later{1500000000, 0};
+  ASSERT_TRUE(fileio::SetFileTimes(first->path(), &shot, &shot));
+  ASSERT_TRUE(fileio::SetFileTimes(second->path(), &later, &later));
+  std::vector<const CPhotoItem*> members{second, first};
+  auto item = library_.CreateBurstComposite(members.data(), 2);
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(fileio::LastWriteFileTime(item->path()), shot);
+  EXPECT_EQ(item->year(), 2014);
+  EXPECT_EQ(item->month(), 5);
+}
+
 TEST_F(BurstComposite, TwelveMembersUseTheLastNineInAThreeByThreeGrid) {
   std::vector<const CPhotoItem*> members;
   for (int i = 0; i < 12; ++i)
