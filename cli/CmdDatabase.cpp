@@ -22,18 +22,14 @@ std::optional<std::string> ReadDatabase(const std::vector<std::string>& args, co
   return bytes;
 }
 
-size_t EntrySize(int version) {
-  return version == 1 ? albumdb::kVersion1EntryBytes : albumdb::kEntryBytes;
-}
-
 }  // namespace
 
 int RunDbDump(CliSession& /*session*/, const std::vector<std::string>& args) {
   const std::optional<std::string> bytes = ReadDatabase(args, "db-dump FILE");
   if (!bytes) return 1;
-  // No album folder: relative paths are shown in their stored "*" form.
-  const albumdb::ParsedFile parsed = albumdb::Parse(*bytes, "");
-  std::printf("version\t%d\nentries\t%zu\nsound\t%zu\n", parsed.version, parsed.wholeEntries,
+  // Without an album folder relative paths are shown as stored, with their leading "*".
+  const albumdb::ParsedFile parsed = albumdb::ParseStored(*bytes);
+  std::printf("version\t%d\nentries\t%zu\nusable\t%zu\n", parsed.version, parsed.wholeEntries,
               parsed.entries.size());
   for (const albumdb::Entry& e : parsed.entries)
     std::printf("%s\n", cli::FileRecordLine(e.record, e.adjustments).c_str());
@@ -43,18 +39,17 @@ int RunDbDump(CliSession& /*session*/, const std::vector<std::string>& args) {
 int RunDbCheck(CliSession& /*session*/, const std::vector<std::string>& args) {
   const std::optional<std::string> bytes = ReadDatabase(args, "db-check FILE");
   if (!bytes) return 1;
-  const albumdb::ParsedFile parsed = albumdb::Parse(*bytes, "");
+  const albumdb::ParsedFile parsed = albumdb::ParseStored(*bytes);
   int problems = 0;
   const auto problem = [&](const std::string& text) {
     std::printf("problem\t%s\n", text.c_str());
     ++problems;
   };
   if (parsed.version == 0) problem("unknown or short version text");
-  const size_t skipped = parsed.wholeEntries - parsed.entries.size();
-  if (skipped > 0) problem(std::to_string(skipped) + " entries that read as nonsense");
-  if (parsed.version != 0 && parsed.entryBytes % EntrySize(parsed.version) != 0)
-    problem("the last entry is cut short");
-  std::printf("%s\tversion %d, %zu sound entries\n", problems == 0 ? "ok" : "damaged",
+  if (parsed.withoutPath > 0)
+    problem(std::to_string(parsed.withoutPath) + " entries without a usable path");
+  if (parsed.cutShort) problem("the last entry is cut short");
+  std::printf("%s\tversion %d, %zu usable entries\n", problems == 0 ? "ok" : "damaged",
               parsed.version, parsed.entries.size());
   return problems == 0 ? 0 : 1;
 }

@@ -1,75 +1,79 @@
+#include <unistd.h>
+
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <ctime>
 
 #include "cli/CliAlbum.h"
 #include "cli/CliCommands.h"
-#include "exif/CExifSource.h"
 #include "host/SuitePath.h"
-#include "library/PhotoKind.h"
 #include "platform/fileio/FileIo.h"
+#include "transfer/PcImport.h"
 
 namespace {
 
-struct ShotTime {
-  int year, month, day, hour, minute, second;
-};
+using pcimport::Refusal;
 
-// Photos and movies are the files an extension gives a kind code to.
-bool IsPhotoOrMovie(const Cp932String& name) {
-  return PhotoKind::KindCodeFor(name, false) != 0;
+const char* ReasonFor(Refusal refusal) {
+  switch (refusal) {
+    case Refusal::kNotAFile:
+      return "not a file";
+    case Refusal::kKind:
+      return "not a photo or movie the album takes (jpg, png, amc, 3gp, 3g2)";
+    case Refusal::kName:
+      return "a backslash in the name cannot be kept in the album";
+    case Refusal::kPathTooLong:
+      return "the path is longer than the album can record";
+    case Refusal::kNone:
+      break;
+  }
+  return "";
 }
 
-// Every photo and movie under the folder, in name order, subfolders included.
+void SayNotImported(const Cp932String& file, const char* reason) {
+  std::fprintf(stderr, "harbo-album: not imported: %s: %s\n", cp932::ToUtf8Lossy(file).c_str(),
+               reason);
+}
+
+// The argument as an absolute path: a bare name or a relative path is taken from the
+// current folder, as a shell user means it.
+std::optional<Cp932String> AbsolutePath(const std::string& arg) {
+  std::string path = arg;
+  if (path.empty() || path[0] != '/') {
+    char here[PATH_MAX];
+    if (getcwd(here, sizeof here) == nullptr) return std::nullopt;
+    path = std::string(here) + "/" + path;
+  }
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  Cp932String cp932;
+  if (!cli::ToCp932(path, &cp932)) return std::nullopt;
+  return cp932;
+}
+
+// Every photo and movie under the folder, in name order, subfolders included; other files
+// of a folder are passed by without a word, as a folder holds more than photos.
 void CollectFolder(const Cp932String& folder, std::vector<Cp932String>& files) {
   std::optional<std::vector<fileio::DirEntry>> entries = fileio::ListFolder(folder);
   if (!entries) return;
-  std::sort(entries->begin(), entries->end(),
-            [](const auto& a, const auto& b) { return a.name < b.name; });
   for (const fileio::DirEntry& e : *entries) {
     const Cp932String path = suite::JoinPath({folder, e.name});
     if (e.isDirectory)
       CollectFolder(path, files);
-    else if (IsPhotoOrMovie(e.name))
+    else if (pcimport::Check(path) != Refusal::kKind)
       files.push_back(path);
   }
 }
 
-// The shooting time from the photo's Exif block ("YYYY:MM:DD HH:MM:SS").
-std::optional<ShotTime> ExifTime(const Cp932String& path) {
-  CExifSource exif;
-  Cp932String text;
-  if (!exif.Open(path, CExifSource::DefaultTempFolder()) || !exif.DateTaken(&text))
-    return std::nullopt;
-  ShotTime t{};
-  if (std::sscanf(text.c_str(), "%d:%d:%d %d:%d:%d", &t.year, &t.month, &t.day, &t.hour, &t.minute,
-                  &t.second) != 6)
-    return std::nullopt;
-  return t;
-}
-
-// Without a shooting date in the file, its last write stands in for it.
-ShotTime ShootingTime(const Cp932String& path) {
-  if (std::optional<ShotTime> exif = ExifTime(path)) return *exif;
-  const time_t written = static_cast<time_t>(fileio::LastWriteTime(path).value_or(0));
+// The import's memo: "imported on month/day at hour:minute".
+Cp932String ImportMemo() {
+  const time_t now = time(nullptr);
   tm local{};
-  if (localtime_r(&written, &local) == nullptr) return {0, 0, 0, 65535, 65535, 65535};
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-          local.tm_hour,        local.tm_min,     local.tm_sec};
-}
-
-// Stores one file in the album's PC folder and adds its record; false when it failed.
-bool ImportOne(CPhotoManager& library, const Cp932String& source) {
-  Cp932String stored, sourceName;
-  if (!library.StoreImportedFile(source, &stored, &sourceName)) return false;
-  const ShotTime t = ShootingTime(source);
-  const uint32_t flags = PhotoKind::KindCodeFor(source, false) | PhotoKind::kFromPc;
-  const auto u16 = [](int v) { return static_cast<uint16_t>(v); };
-  CPhotoItem* item = library.AddFile(flags, stored, u16(t.year), u16(t.month), u16(t.day),
-                                     u16(t.hour), u16(t.minute), u16(t.second), 0);
-  if (item == nullptr) return false;
-  item->SetSourceName(sourceName);
-  return true;
+  localtime_r(&now, &local);
+  char text[64];
+  std::snprintf(text, sizeof text, "%2d月%2d日 %2d時%2d分 に取込みました。", local.tm_mon + 1,
+                local.tm_mday, local.tm_hour, local.tm_min);
+  return cp932::Lit(text);
 }
 
 }  // namespace
@@ -81,29 +85,41 @@ int RunImport(CliSession& /*session*/, const std::vector<std::string>& args) {
   }
   CPhotoManager* library = cli::OpenLibrary();
   if (library == nullptr) return 1;
-  std::vector<Cp932String> files;
-  int failed = 0;
+  std::vector<Cp932String> candidates;
+  int refused = 0;
   for (const std::string& arg : args) {
-    Cp932String path;
-    if (!cli::ToCp932(arg, &path))
-      ++failed;
-    else if (fileio::IsDirectory(path))
-      CollectFolder(path, files);
+    const std::optional<Cp932String> path = AbsolutePath(arg);
+    if (!path)
+      ++refused;
+    else if (fileio::IsDirectory(*path))
+      CollectFolder(*path, candidates);
     else
+      candidates.push_back(*path);
+  }
+  std::vector<Cp932String> files;
+  for (const Cp932String& path : candidates) {
+    const Refusal refusal = pcimport::Check(path);
+    if (refusal == Refusal::kNone) {
       files.push_back(path);
+    } else {
+      ++refused;
+      SayNotImported(path, ReasonFor(refusal));
+    }
   }
-  int imported = 0;
-  for (const Cp932String& file : files) {
-    if (ImportOne(*library, file))
-      ++imported;
-    else
-      std::fprintf(stderr, "harbo-album: not imported: %s\n", cp932::ToUtf8Lossy(file).c_str());
+  const pcimport::Outcome outcome = pcimport::Run(*library, files, ImportMemo());
+  for (const Cp932String& file : outcome.failed) {
+    const Refusal refusal = pcimport::Check(file);
+    SayNotImported(file, refusal == Refusal::kNone ? "could not be copied into the album"
+                                                   : ReasonFor(refusal));
   }
-  failed += static_cast<int>(files.size()) - imported;
-  if (imported > 0 && !library->SaveAlbum()) {
-    std::fprintf(stderr, "harbo-album: the album could not be saved\n");
+  if (!outcome.saved) {
+    std::fprintf(stderr,
+                 "harbo-album: the album could not be saved; the %d files copied in this run "
+                 "were removed again and the album is as it was\n",
+                 outcome.imported);
     return 1;
   }
-  std::printf("imported\t%d\nfailed\t%d\n", imported, failed);
+  const int failed = refused + static_cast<int>(outcome.failed.size());
+  std::printf("imported\t%d\nfailed\t%d\n", outcome.imported, failed);
   return failed == 0 ? 0 : 1;
 }

@@ -71,6 +71,8 @@ const char* ParseOptions(const std::vector<std::string>& args, Options& o) {
       return "unknown option";
     }
   }
+  // Without a choice the search looks for photos, as the search dialog first does.
+  if (!o.photos && !o.movies) o.photos = true;
   return nullptr;
 }
 

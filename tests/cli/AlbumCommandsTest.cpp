@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -32,10 +34,13 @@ class AlbumCommands : public testing::Test {
     std::ofstream(path, std::ios::binary) << bytes;
   }
 
-  ToolRun Album(const std::string& args) {
-    const std::string command = "HARBO_REGISTRY_DIR='" + temp_.file("reg") + "' '" + tool_ +
-                                "' --data '" + temp_.file("data") + "' --user taro " + args +
-                                " 2>/dev/null";
+  // Runs the tool in the folder given (the test's own when empty); its error output joins
+  // the rest when asked for.
+  ToolRun Album(const std::string& args, bool withErrors = false, const std::string& in = "") {
+    const std::string command = (in.empty() ? "" : "cd '" + in + "' && ") + "HARBO_REGISTRY_DIR='" +
+                                temp_.file("reg") + "' '" + tool_ + "' --data '" +
+                                temp_.file("data") + "' --user taro " + args +
+                                (withErrors ? " 2>&1" : " 2>/dev/null");
     ToolRun run{0, {}};
     FILE* pipe = popen(command.c_str(), "r");
     char buffer[4096];
@@ -51,6 +56,7 @@ class AlbumCommands : public testing::Test {
   }
 
   std::string Database() { return temp_.file("data/Users/taro/Album/HBPH0200.dat"); }
+  std::string PcFolder() { return temp_.file("data/Users/taro/Album/Pc"); }
 
   TempDir temp_;
   std::string tool_;
@@ -70,7 +76,7 @@ TEST_F(AlbumCommands, SearchBuildsTheDialogsCriteria) {
   Album("import '" + temp_.file("photos") + "'");
   EXPECT_EQ(Lines(Album("search --name MOUNT --photos").out), 1);
   EXPECT_EQ(Lines(Album("search --name mount --movies").out), 0);
-  EXPECT_EQ(Album("search --name mount").status, 2) << "neither photos nor movies";
+  EXPECT_EQ(Lines(Album("search --name mount").out), 1) << "photos, when neither is chosen";
   EXPECT_EQ(Album("search --photos").status, 2) << "no condition";
   EXPECT_EQ(Lines(Album("search --photos --min-kb 0 --max-kb 1").out), 2);
 }
@@ -85,6 +91,39 @@ TEST_F(AlbumCommands, DatabaseCheckReadsWithoutChangingTheFile) {
   std::stringstream bytes;
   bytes << std::ifstream(Database(), std::ios::binary).rdbuf();
   EXPECT_EQ(bytes.str(), "PHOTOALBUM0004garbage");
+}
+
+TEST_F(AlbumCommands, ImportTakesABareNameOfTheCurrentFolderAndSaysWhyItRefusesOthers) {
+  Write("photos/photo.jpeg", "j");
+  const ToolRun run =
+      Album("import beach.jpg notes.txt photo.jpeg missing.png", true, temp_.file("photos"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("imported\t1"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("failed\t3"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("notes.txt: not a photo or movie"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("photo.jpeg: not a photo or movie"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("missing.png: not a file"), std::string::npos) << run.out;
+  EXPECT_NE(Album("list").out.find("/Album/Pc/beach.jpg\t"), std::string::npos);
+}
+
+TEST_F(AlbumCommands, ImportWhoseSaveFailsLeavesTheAlbumAsItWas) {
+  ASSERT_EQ(Album("import '" + temp_.file("photos/beach.jpg") + "'").status, 0);
+  ASSERT_EQ(chmod(Database().c_str(), 0444), 0);
+  const ToolRun run = Album("import '" + temp_.file("photos/sub") + "'", true);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("could not be saved"), std::string::npos) << run.out;
+  std::vector<std::string> stored;
+  for (const auto& e : std::filesystem::directory_iterator(PcFolder()))
+    stored.push_back(e.path().filename());
+  EXPECT_EQ(stored, std::vector<std::string>{"beach.jpg"});
+  EXPECT_EQ(Lines(Album("list").out), 1);
+}
+
+TEST_F(AlbumCommands, DatabaseDumpShowsARelativePathAsStored) {
+  Album("import '" + temp_.file("photos/beach.jpg") + "'");
+  const ToolRun dump = Album("db-dump '" + Database() + "'");
+  EXPECT_EQ(dump.status, 0);
+  EXPECT_NE(dump.out.find("\n*/Pc/beach.jpg\t"), std::string::npos) << dump.out;
 }
 
 }  // namespace
