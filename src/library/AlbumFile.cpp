@@ -191,7 +191,7 @@ bool KeepLeftOutAside(CPhotoManager& library, const Cp932String& path) {
   const std::optional<Cp932String> aside = AsideName(path, kLeftOutSuffix);
   if (!aside || !CopyFile(path, *aside, false)) return false;
   MakeWritable(*aside);
-  TellLeftOutKeptAside(leftOut.count, *aside);
+  if (!library.silent()) TellLeftOutKeptAside(leftOut.count, *aside);
   leftOut = {};
   return true;
 }

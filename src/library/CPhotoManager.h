@@ -90,6 +90,11 @@ class CPhotoManager : public CPhotoItems {
   };
   LeftOutEntries& leftOutEntries() { return leftOut_; }
 
+  // A silent library shows nothing of its file work to the user (the data conversion runs
+  // without windows: the host reads the suite's error record instead).
+  void SetSilent(bool silent) { silent_ = silent; }
+  bool silent() const { return silent_; }
+
   // Whether a failed backup has been noted in the suite's error record since the last
   // backup that succeeded; a failure is noted once, not at every save.
   bool& backupFailureNoted() { return backupFailureNoted_; }
@@ -108,4 +113,5 @@ class CPhotoManager : public CPhotoItems {
   UnreadableCatalogue unreadable_;
   LeftOutEntries leftOut_;
   bool backupFailureNoted_ = false;
+  bool silent_ = false;
 };

@@ -42,6 +42,7 @@ bool InitialiseFrom(const DataConversionBlock* block) {
 // left as it is rather than replaced by an empty one.
 int Rewrite(DataConversionBlock* block, const Cp932String& database) {
   CPhotoManager library;
+  library.SetSilent(true);
   const bool read = library.LoadAlbum(&database) != 0 && library.unreadableCatalogue().path.empty();
   if (read && library.SaveAlbum() != 0) return 1;
   Fail(block, read ? kWriteFailed : kReadFailed, GetLastError(),

@@ -42,6 +42,10 @@ TEST_F(DataConversion, RewritesAVersionThreeFileAsVersionFourWithTheSameRecords)
   const std::string written = ReadBytes(database_);
   EXPECT_EQ(written.substr(0, 14), "PHOTOALBUM0004");
   EXPECT_EQ(written.size(), 14 + 2 * albumdb::kEntryBytes) << "the missing photo is dropped";
+  EXPECT_EQ(ReadBytes(database_ + ".dropped").size(), 14 + 3 * albumdb::kEntryBytes)
+      << "but the file as read is kept";
+  EXPECT_EQ(suite_.error.code, suite::kErrorEntriesLeftOut);
+  EXPECT_TRUE(boxes_.empty()) << "the conversion shows nothing";
   CPhotoManager check;
   ASSERT_EQ(check.LoadAlbum(&database_), 1);
   ASSERT_EQ(check.count(), 2);
