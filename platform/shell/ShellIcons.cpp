@@ -1,10 +1,14 @@
 #include "platform/shell/ShellIcons.h"
 
+#include <unistd.h>
+
+#include <QByteArray>
 #include <QIcon>
 #include <QMimeDatabase>
 #include <QPainter>
 #include <QString>
 #include <QStringList>
+#include <cerrno>
 #include <map>
 #include <vector>
 
@@ -77,6 +81,27 @@ int IndexOf(const QMimeType& type) {
   return index;
 }
 
+// The type database looks this far into a file for the content's signature.
+constexpr qsizetype kTypeSignatureBytes = 16 * 1024;
+
+// The first bytes of a plain file, read through the file layer so that anything else (a
+// named pipe would block the type database's own open or read) has no icon.
+bool ReadHead(const Cp932String& path, QByteArray* head) {
+  const int fd = fileio::OpenFileForReading(path);
+  if (fd < 0) return false;
+  head->resize(kTypeSignatureBytes);
+  qsizetype got = 0;
+  while (got < head->size()) {
+    const ssize_t n = read(fd, head->data() + got, static_cast<size_t>(head->size() - got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += n;
+  }
+  close(fd);
+  head->truncate(got);
+  return true;
+}
+
 }  // namespace
 
 int StandardIconSize() {
@@ -86,9 +111,11 @@ int StandardIconSize() {
 int FileIconIndex(const Cp932String& path) {
   if (path.empty()) return -1;
   const auto disk = fileio::ToDiskPath(path);
-  if (!disk || !fileio::IsFile(path)) return -1;
+  if (!disk) return -1;
+  QByteArray head;
+  if (!ReadHead(path, &head)) return -1;
   static QMimeDatabase database;
-  return IndexOf(database.mimeTypeForFile(QString::fromStdString(*disk)));
+  return IndexOf(database.mimeTypeForFileNameAndData(QString::fromStdString(*disk), head));
 }
 
 bool DrawIcon(CDC& dc, int index, int x, int y) {

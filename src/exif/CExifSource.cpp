@@ -1,6 +1,5 @@
 #include "exif/CExifSource.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,13 +24,11 @@ using exif::WalkHandler;
 // A read-only descriptor of the photo, closed when it goes.
 class PhotoFile {
  public:
-  // Opens only regular files, so that a folder or a pipe named as a photo cannot block.
-  explicit PhotoFile(const Cp932String& path) {
-    const auto disk = fileio::ToDiskPath(path);
-    if (!disk) return;
-    fd_ = open(disk->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  // The file layer opens only plain files, so a folder, a device or a pipe named as a
+  // photo is refused before it is opened and cannot block.
+  explicit PhotoFile(const Cp932String& path) : fd_(fileio::OpenFileForReading(path)) {
     struct stat status {};
-    if (fd_ >= 0 && (fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode))) Reset();
+    if (fd_ >= 0 && fstat(fd_, &status) != 0) Reset();
     if (fd_ >= 0) size_ = static_cast<uint64_t>(status.st_size);
   }
   ~PhotoFile() { Reset(); }

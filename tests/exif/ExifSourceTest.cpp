@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QBuffer>
 #include <QImage>
 
 #include "exif/CExifSource.h"
 #include "tests/exif/ExifFixture.h"
+#include "tests/support/HangGuard.h"
 
 using namespace exif_test;
 
@@ -146,6 +148,23 @@ TEST_F(ExifFixture, KeepsOneTemporaryFileWhileOpenAndRemovesItOnEveryClose) {
     ASSERT_EQ(source.Open(photo, work_), 1);
   }
   EXPECT_EQ(TempFiles(), 0);
+}
+
+// A named pipe or a folder called like a photo is refused before it is opened, so the
+// reader neither blocks on the pipe nor makes a temporary file.
+TEST_F(ExifFixture, RefusesANamedPipeOrAFolderCalledLikeAPhotoWithoutBlocking) {
+  const std::string pipe = temp_.file("x.jpg"), folder = temp_.file("y.jpg");
+  ASSERT_TRUE(hangguard::MakePipe(pipe));
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  CExifSource source;
+  int fromPipe = -1, fromFolder = -1;
+  EXPECT_TRUE(hangguard::FinishesInTime("CExifSource::Open", pipe, [&] {
+    fromPipe = source.Open(pipe, work_);
+    fromFolder = source.Open(folder, work_);
+  }));
+  EXPECT_EQ(fromPipe, 0);
+  EXPECT_EQ(fromFolder, 0);
+  EXPECT_FALSE(source.IsOpen());
 }
 
 TEST_F(ExifFixture, NeverChangesThePhotoAndReadsJapaneseNames) {

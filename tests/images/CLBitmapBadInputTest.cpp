@@ -1,11 +1,13 @@
 // Damaged, misnamed and hostile files, and files that are not pictures: the load falls
 // back to the file type's icon, never crashes and never hangs.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "images/CLBitmap.h"
 #include "images/CLBmpCashList.h"
 #include "platform/gdi/CDC.h"
 #include "tests/images/TestPictures.h"
+#include "tests/support/HangGuard.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -90,6 +92,35 @@ TEST(BadInputNames, MissingFileHasNoIconAndFails) {
   CLBitmap b;
   EXPECT_EQ(b.Load(temp.file("gone.jpg"), 10, 10, nullptr, false), 0);
   EXPECT_FALSE(b.IsValid());
+}
+
+// Neither decoded nor given an icon: the load fails at once and leaves the bitmap empty.
+void ExpectPromptFailure(const std::string& path, const std::string& pipe) {
+  AdjustmentRecord none{};
+  CLBitmap b;
+  int loaded = -1, read = -1;
+  EXPECT_TRUE(hangguard::FinishesInTime("CLBitmap::Load", pipe, [&] {
+    loaded = b.Load(path, 160, 120, &none, false);
+    read = CLBitmap().ReadFileInfo(path);
+  })) << path;
+  EXPECT_EQ(loaded, 0);
+  EXPECT_EQ(read, 0);
+  EXPECT_FALSE(b.IsValid());
+  EXPECT_FALSE(CLBmpCashList::Instance().Contains(&b));
+}
+
+TEST(NotAPlainFile, ANamedPipeCalledLikeAPhotoFailsPromptly) {
+  TempDir temp;
+  const std::string pipe = temp.file("x.jpg");
+  ASSERT_TRUE(hangguard::MakePipe(pipe));
+  ExpectPromptFailure(pipe, pipe);
+}
+
+TEST(NotAPlainFile, AFolderCalledLikeAPhotoFailsPromptly) {
+  TempDir temp;
+  const std::string folder = temp.file("y.jpg");
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  ExpectPromptFailure(folder, "");
 }
 
 TEST(MovieFile, IsDrawnAsItsTypeIconCentred) {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 
 #include "platform/shell/Shell.h"
+#include "platform/shell/ShellIcons.h"
+#include "tests/support/HangGuard.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -78,6 +81,36 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Shell, RefusesANameThatIsNotCodePage932) {
   EXPECT_EQ(Open("bad\x80.jpg"), 2);
   EXPECT_TRUE(launched.empty());
+}
+
+// The type icon is told from the name and the first bytes; a file without a telling name
+// is known by its content.
+TEST(ShellIcons, KnowAPictureByItsContentWhenTheNameSaysNothing) {
+  TempDir dir;
+  const std::string png("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x01\0\0\0\x01\x08\x02\0\0\0", 29);
+  std::ofstream(dir.file("a.png"), std::ios::binary) << png;
+  std::ofstream(dir.file("picture"), std::ios::binary) << png;
+  std::ofstream(dir.file("notes.txt")) << "plain words";
+  const int byName = shell::FileIconIndex(dir.file("a.png"));
+  ASSERT_GE(byName, 0);
+  EXPECT_EQ(shell::FileIconIndex(dir.file("picture")), byName);
+  EXPECT_NE(shell::FileIconIndex(dir.file("notes.txt")), byName);
+}
+
+// Only a plain file has a type icon; anything else is never opened, so a named pipe cannot
+// block the icon lookup.
+TEST(ShellIcons, ANamedPipeOrAFolderCalledLikeAPhotoHasNoIcon) {
+  TempDir dir;
+  const std::string pipe = dir.file("x.jpg"), folder = dir.file("y.jpg");
+  ASSERT_TRUE(hangguard::MakePipe(pipe));
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  int fromPipe = 0, fromFolder = 0;
+  EXPECT_TRUE(hangguard::FinishesInTime("FileIconIndex", pipe, [&] {
+    fromPipe = shell::FileIconIndex(pipe);
+    fromFolder = shell::FileIconIndex(folder);
+  }));
+  EXPECT_EQ(fromPipe, -1);
+  EXPECT_EQ(fromFolder, -1);
 }
 
 }  // namespace
