@@ -169,7 +169,13 @@ int CPhotoItem::DrawFitted(CDC& dc, const RECT& rect, RECT* placed) {
 }
 
 bool CPhotoItem::IsPortrait() {
-  return CLBitmap::IsPortrait(path_);
+  // Only the file information is needed. It is read when missing and nothing else is held,
+  // so no decoded picture or icon is given up for it; a file that is no picture has none.
+  if (fileInfo() == nullptr && (IsValid() || ReadFileInfo(path_) != 1)) return false;
+  const BitmapSize size = FileSize();
+  // Portrait means not wider than high as shown, after the rotation: a square stands upright
+  // however it is turned.
+  return adjustments().TurnsSideways() ? size.width >= size.height : size.width <= size.height;
 }
 
 int CPhotoItem::SaveAdjustedCopy(const Cp932String& destination, int quality) {

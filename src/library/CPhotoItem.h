@@ -46,6 +46,7 @@ class CPhotoItem : public CLBitmap {
 
   // The picture operations on this photo's own file.
   int DrawFitted(CDC& dc, const RECT& rect, RECT* placed);
+  // Whether the photo is not wider than high as shown, that is after its rotation.
   bool IsPortrait();
   int SaveAdjustedCopy(const Cp932String& destination, int quality);
   int SaveWithinSize(const Cp932String& destination, uint32_t byteLimit);

@@ -3,6 +3,7 @@
 #include "library/CPhotoItem.h"
 #include "library/PhotoKind.h"
 #include "platform/fileio/FileIo.h"
+#include "tests/images/TestPictures.h"
 #include "tests/library/LibraryTestSupport.h"
 #include "tests/support/TempDir.h"
 
@@ -163,5 +164,72 @@ INSTANTIATE_TEST_SUITE_P(Extensions, PhotoKindCode,
                                          KindCase{"a.amc", false, 3}, KindCase{"a.jpeg", true, 1},
                                          KindCase{"a.jpeg", false, 0}, KindCase{"a", true, 1},
                                          KindCase{"a.txt", false, 0}));
+
+struct PortraitCase {
+  int width;
+  int height;
+  int16_t rotation;
+  bool portrait;
+};
+
+void PrintTo(const PortraitCase& c, std::ostream* os) {
+  *os << c.width << "x" << c.height << " turned " << c.rotation;
+}
+
+// Photos of three shapes, written once for the whole table.
+class PhotoOrientation : public testing::TestWithParam<PortraitCase> {
+ protected:
+  static void SetUpTestSuite() {
+    folder_ = new TempDir();
+    for (const auto& [w, h] : {std::pair{640, 480}, std::pair{480, 640}, std::pair{500, 500}})
+      ASSERT_TRUE(testpictures::Write(testpictures::Photo(w, h), Path(w, h), "JPG"));
+  }
+  static void TearDownTestSuite() {
+    delete folder_;
+    folder_ = nullptr;
+  }
+  static std::string Path(int w, int h) {
+    return folder_->file(std::to_string(w) + "x" + std::to_string(h) + ".jpg");
+  }
+
+  static inline TempDir* folder_ = nullptr;
+};
+
+TEST_P(PhotoOrientation, IsPortraitWhenNotWiderThanHighAfterItsRotation) {
+  const PortraitCase& c = GetParam();
+  CPhotoItem item;
+  ASSERT_EQ(item.SetPath(Path(c.width, c.height), false), 1);
+  item.adjustments().rotation = c.rotation;
+  EXPECT_EQ(item.IsPortrait(), c.portrait);
+}
+
+// A square is not wider than high however it is turned.
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, PhotoOrientation,
+    testing::Values(PortraitCase{640, 480, 0, false}, PortraitCase{640, 480, 90, true},
+                    PortraitCase{640, 480, 180, false}, PortraitCase{640, 480, 270, true},
+                    PortraitCase{640, 480, -90, true}, PortraitCase{640, 480, 450, true},
+                    PortraitCase{480, 640, 0, true}, PortraitCase{480, 640, 90, false},
+                    PortraitCase{480, 640, 180, true}, PortraitCase{480, 640, 270, false},
+                    PortraitCase{480, 640, -90, false}, PortraitCase{480, 640, 450, false},
+                    PortraitCase{500, 500, 0, true}, PortraitCase{500, 500, 90, true},
+                    PortraitCase{500, 500, 180, true}, PortraitCase{500, 500, 270, true},
+                    PortraitCase{500, 500, -90, true}, PortraitCase{500, 500, 450, true}),
+    [](const auto& info) {
+      const PortraitCase& c = info.param;
+      const std::string turn =
+          c.rotation < 0 ? "Minus" + std::to_string(-c.rotation) : std::to_string(c.rotation);
+      return std::to_string(c.width) + "x" + std::to_string(c.height) + "Turned" + turn;
+    });
+
+TEST(PhotoItem, AFileThatIsNoPictureIsNotPortrait) {
+  TempDir dir;
+  WriteBytes(dir.file("clip.3gp"), "not a picture");
+  CPhotoItem item;
+  ASSERT_EQ(item.SetPath(dir.file("clip.3gp"), false), 1);
+  EXPECT_FALSE(item.IsPortrait());
+  ASSERT_EQ(item.SetPath(dir.file("missing.jpg"), false), 1);
+  EXPECT_FALSE(item.IsPortrait());
+}
 
 }  // namespace
