@@ -83,4 +83,48 @@ TEST(Cp932, UpperCasesAsciiButNotTrailBytes) {
   EXPECT_EQ(cp932::AsciiUpper(cp932::Lit("abヂz")), cp932::Lit("ABヂZ"));
 }
 
+// Double-byte characters from each range of lead bytes, 0x81..0x9F and 0xE0..0xFC, whose
+// trail byte has the value of a backslash or an ASCII letter.
+struct LeadCase {
+  const char* what;
+  const char* bytes;
+};
+
+void PrintTo(const LeadCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
+class Cp932DoubleByte : public testing::TestWithParam<LeadCase> {
+ protected:
+  const Cp932String c_ = GetParam().bytes;
+  const char trail_ = c_[1];
+};
+
+TEST_P(Cp932DoubleByte, IsOneCharacterToCountCutAndSearch) {
+  EXPECT_EQ(cp932::CharCount("a" + c_ + "b"), 3u);
+  EXPECT_EQ(cp932::CutPoint("a" + c_, 2), 1u);
+  EXPECT_EQ(cp932::Cut(c_ + "x", 1), "");
+  EXPECT_EQ(cp932::Cut(c_ + "x", 2), c_);
+  // Its trail byte is never found as a character of its own.
+  EXPECT_EQ(cp932::FindChar(c_, trail_), Cp932String::npos);
+  EXPECT_EQ(cp932::FindLastChar(c_ + c_, trail_), Cp932String::npos);
+  EXPECT_EQ(cp932::FindChar(c_ + "\\", '\\'), 2u);
+  EXPECT_EQ(cp932::FindLastChar("\\" + c_, '\\'), 0u);
+}
+
+TEST_P(Cp932DoubleByte, KeepsItsTrailByteWhenUpperCasing) {
+  EXPECT_EQ(cp932::AsciiUpper("a" + c_ + "z"), "A" + c_ + "Z");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LeadBytes, Cp932DoubleByte,
+    testing::Values(LeadCase{"Lead81", "\x81\x5c"}, LeadCase{"Lead95", "\x95\x5c"},
+                    LeadCase{"Lead9F", "\x9f\x61"}, LeadCase{"LeadE0", "\xe0\x5c"},
+                    LeadCase{"LeadEA", "\xea\x5c"}, LeadCase{"LeadED", "\xed\x5c"},
+                    LeadCase{"LeadF0", "\xf0\x5c"}, LeadCase{"LeadF0Letter", "\xf0\x61"},
+                    LeadCase{"LeadFA", "\xfa\x5c"}, LeadCase{"LeadFALetter", "\xfa\x61"},
+                    LeadCase{"LeadFB", "\xfb\x5c"}, LeadCase{"LeadFBLetter", "\xfb\x61"},
+                    LeadCase{"LeadFC", "\xfc\x4b"}),
+    [](const auto& info) { return std::string(info.param.what); });
+
 }  // namespace
