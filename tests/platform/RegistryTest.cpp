@@ -2,10 +2,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "platform/fileio/FileIo.h"
 #include "platform/registry/Registry.h"
@@ -95,6 +97,42 @@ TEST_F(Registry, TakesABackslashTrailByteAsPartOfTheName) {
   EXPECT_EQ(GetDword(key, "x"), 7u) << "the name survives the file too";
 }
 
+// A key name made of one double-byte character whose trail byte is 0x5C, the byte of the
+// path separator, from each range of lead bytes.
+class RegistryBackslashTrail : public Registry, public testing::WithParamInterface<const char*> {};
+
+TEST_P(RegistryBackslashTrail, NamesOneKeyNotTwo) {
+  const Cp932String name = GetParam();
+  Create(("Software\\Trail\\" + name + "\\Album").c_str());
+  HKEY trail = nullptr;
+  ASSERT_EQ(Open("Software\\Trail", &trail), ERROR_REG_SUCCESS);
+  char found[16];
+  DWORD bytes = sizeof found;
+  ASSERT_EQ(RegEnumKeyExA(trail, 0, found, &bytes, nullptr, nullptr, nullptr, nullptr),
+            ERROR_REG_SUCCESS);
+  EXPECT_EQ(Cp932String(found), name);
+  bytes = sizeof found;
+  EXPECT_EQ(RegEnumKeyExA(trail, 1, found, &bytes, nullptr, nullptr, nullptr, nullptr),
+            ERROR_REG_NO_MORE_ITEMS);
+  HKEY album = nullptr;
+  EXPECT_EQ(Open(("Software\\Trail\\" + name + "\\Album").c_str(), &album), ERROR_REG_SUCCESS);
+  registry::ResetCache();
+  EXPECT_EQ(Open(("Software\\Trail\\" + name + "\\Album").c_str(), &album), ERROR_REG_SUCCESS)
+      << "the name survives the file too";
+}
+
+// 表, 濬, 纊, 犾 and a user-defined character, named by their lead bytes.
+INSTANTIATE_TEST_SUITE_P(LeadBytes, RegistryBackslashTrail,
+                         testing::Values("\x95\x5c", "\xe0\x5c", "\xfa\x5c", "\xfb\x5c",
+                                         "\xf0\x5c"),
+                         [](const auto& info) {
+                           char name[8];
+                           std::snprintf(
+                               name, sizeof name, "Lead%02X",
+                               static_cast<unsigned>(static_cast<uint8_t>(info.param[0])));
+                           return std::string(name);
+                         });
+
 struct ValueCase {
   const char* what;
   DWORD type;
@@ -170,6 +208,41 @@ TEST_F(Registry, EnumeratesValuesAndDeletesThem) {
   ASSERT_EQ(RegDeleteValueA(key, "FIRST"), ERROR_REG_SUCCESS);
   EXPECT_EQ(RegDeleteValueA(key, "First"), ERROR_REG_FILE_NOT_FOUND);
   EXPECT_EQ(GetDword(key, "second"), 2u);
+}
+
+TEST_F(Registry, EnumeratingANameIntoABufferWithoutRoomForItsZeroWritesNothing) {
+  Create("Software\\Exact\\Album");
+  HKEY exact = nullptr;
+  ASSERT_EQ(Open("Software\\Exact", &exact, KEY_ALL_ACCESS), ERROR_REG_SUCCESS);
+  ASSERT_EQ(SetDword(exact, "Sizes", 7), ERROR_REG_SUCCESS);
+  // Exactly as long as "Album" and "Sizes", on the heap so that one byte more is caught.
+  const auto name = std::make_unique<char[]>(5);
+  std::memset(name.get(), 'x', 5);
+  DWORD bytes = 5;
+  EXPECT_EQ(RegEnumKeyExA(exact, 0, name.get(), &bytes, nullptr, nullptr, nullptr, nullptr),
+            ERROR_REG_MORE_DATA);
+  EXPECT_EQ(std::string(name.get(), 5), "xxxxx");
+  bytes = 5;
+  DWORD type = 99, data = 0, dataBytes = sizeof data;
+  EXPECT_EQ(RegEnumValueA(exact, 0, name.get(), &bytes, nullptr, &type,
+                          reinterpret_cast<BYTE*>(&data), &dataBytes),
+            ERROR_REG_MORE_DATA);
+  EXPECT_EQ(std::string(name.get(), 5), "xxxxx");
+  EXPECT_EQ(type, 99u);
+  EXPECT_EQ(data, 0u);
+  // One byte more is room enough; the count comes back without the zero.
+  const auto room = std::make_unique<char[]>(6);
+  bytes = 6;
+  ASSERT_EQ(RegEnumKeyExA(exact, 0, room.get(), &bytes, nullptr, nullptr, nullptr, nullptr),
+            ERROR_REG_SUCCESS);
+  EXPECT_STREQ(room.get(), "Album");
+  EXPECT_EQ(bytes, 5u);
+  bytes = 6;
+  ASSERT_EQ(RegEnumValueA(exact, 0, room.get(), &bytes, nullptr, &type,
+                          reinterpret_cast<BYTE*>(&data), &dataBytes),
+            ERROR_REG_SUCCESS);
+  EXPECT_STREQ(room.get(), "Sizes");
+  EXPECT_EQ(data, 7u);
 }
 
 TEST_F(Registry, RefusesToDeleteAKeyThatHasSubkeys) {
