@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "exif/ExifGps.h"
+#include "exif/ExifValueText.h"
 #include "tests/exif/ExifFixture.h"
 
 using namespace exif_test;
@@ -98,6 +99,40 @@ INSTANTIATE_TEST_SUITE_P(
                              6));
                  },
                  "12"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The components configuration names each byte up to the first zero from a table of the
+// codes 1..6; every other code, the first past the table included, shows "?".
+struct ComponentsCase {
+  const char* name;
+  std::string bytes;
+  const char* expected;
+};
+
+void PrintTo(const ComponentsCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class ComponentsTest : public testing::TestWithParam<ComponentsCase> {};
+
+TEST_P(ComponentsTest, NamesEachByteAndShowsAQuestionMarkPastTheTable) {
+  ExifValue value;
+  value.type = 7;
+  value.count = static_cast<uint32_t>(GetParam().bytes.size());
+  value.bytes = GetParam().bytes;
+  EXPECT_EQ(exif::ValueText(37121, value), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, ComponentsTest,
+    testing::Values(ComponentsCase{"YCbCr", S("\1\2\3\0", 4), "YCbCr"},
+                    ComponentsCase{"FourWithoutZero", S("\1\2\3\4", 4), "YCbCrR"},
+                    ComponentsCase{"LastKnownCode", S("\6\0\0\0", 4), "B"},
+                    ComponentsCase{"FirstCodePastTheTable", S("\7\0\0\0", 4), "?"},
+                    ComponentsCase{"PastTheTableBetweenKnownCodes", S("\1\7\3\0", 4), "Y?Cr"},
+                    ComponentsCase{"FarPastTheTable", S("\xff\x80\x08\0", 4), "???"},
+                    ComponentsCase{"StopsAtTheFirstZero", S("\0\1\2\3", 4), ""},
+                    ComponentsCase{"ShortValue", S("\5", 1), "G"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The time stamp: whole hours and minutes as written, and every fraction of an hour or a
