@@ -20,12 +20,14 @@ uint32_t U32(const uint8_t* p) {
 uint16_t U16(const uint8_t* p) {
   return static_cast<uint16_t>(p[0] | (p[1] << 8));
 }
-void Put32(std::vector<uint8_t>& v, uint32_t x) {
-  for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
+void Put32(Buffer& v, uint32_t x) {
+  const uint8_t bytes[4] = {static_cast<uint8_t>(x), static_cast<uint8_t>(x >> 8),
+                            static_cast<uint8_t>(x >> 16), static_cast<uint8_t>(x >> 24)};
+  v.Append(bytes, 4);
 }
-void Put16(std::vector<uint8_t>& v, uint16_t x) {
-  v.push_back(static_cast<uint8_t>(x));
-  v.push_back(static_cast<uint8_t>(x >> 8));
+void Put16(Buffer& v, uint16_t x) {
+  const uint8_t bytes[2] = {static_cast<uint8_t>(x), static_cast<uint8_t>(x >> 8)};
+  v.Append(bytes, 2);
 }
 
 // The fields of the file and information headers that decoding needs.
@@ -124,6 +126,15 @@ int BmpHeader(const uint8_t* data, size_t size, Header* header) {
   return kSuccess;
 }
 
+// An uncompressed picture keeps every row in the file; compressed ones go to the toolkit,
+// which checks them itself.
+bool BmpFitsInFile(const uint8_t* data, size_t size) {
+  BmpLayout l;
+  if (ReadLayout(data, size, &l) != kSuccess || !Supported(l)) return true;
+  const uint64_t height = l.height < 0 ? -static_cast<int64_t>(l.height) : l.height;
+  return l.dataOffset <= size && l.stride * height <= size - l.dataOffset;
+}
+
 int BmpDecode(const uint8_t* data, size_t size, BitmapHandle* bitmap) {
   BmpLayout l;
   int result = ReadLayout(data, size, &l);
@@ -139,34 +150,36 @@ int BmpDecode(const uint8_t* data, size_t size, BitmapHandle* bitmap) {
     paletteCount = 0;
   else
     paletteCount = std::min<uint32_t>(paletteCount, (l.dataOffset - paletteAt) / 4);
-  const bool direct = l.width == bitmap->width && height == bitmap->height;
-  const Canvas canvas = direct ? CanvasOf(*bitmap) : ScratchCanvas(l.width, height);
-  for (int y = 0; y < height; ++y)
-    DecodeRow(data + l.dataOffset + y * l.stride, l, data + paletteAt, paletteCount,
-              canvas.pixels + y * canvas.stride);
-  if (!direct) PlaceIntoHandle(canvas, bitmap);
+  // Rows go to the handle as they are decoded, in the file's order.
+  RowSink sink(l.width, height, bitmap);
+  for (int y = 0; y < height; ++y) {
+    DecodeRow(data + l.dataOffset + y * l.stride, l, data + paletteAt, paletteCount, sink.Row());
+    sink.RowDone();
+  }
   bitmap->order = l.height < 0 ? kOrderTopDown : kOrderBottomUp;
   return kSuccess;
 }
 
-int BmpEncode(const BitmapHandle& b, int bitsPerPixel, bool grey, std::vector<uint8_t>& out) {
+int BmpEncode(const BitmapHandle& b, int bitsPerPixel, bool grey, Buffer& out) {
   const int bits = bitsPerPixel == 32 ? 32 : (grey ? 8 : 24);
   const size_t stride = ((static_cast<size_t>(b.width) * bits + 31) / 32) * 4;
   const uint32_t paletteBytes = bits == 8 ? 1024 : 0;
   const uint32_t offset = kFileHeaderBytes + kInfoHeaderBytes + paletteBytes;
   const size_t imageBytes = stride * b.height;
   if (imageBytes + offset > UINT32_MAX) return kErrorTooLarge;
-  out.clear();
-  out.reserve(offset + imageBytes);
-  out.push_back('B'), out.push_back('M');
+  out.Clear();
+  out.Reserve(offset + imageBytes);
+  out.Append("BM", 2);
   Put32(out, static_cast<uint32_t>(offset + imageBytes)), Put32(out, 0), Put32(out, offset);
   Put32(out, kInfoHeaderBytes), Put32(out, b.width), Put32(out, b.height);
   Put16(out, 1), Put16(out, static_cast<uint16_t>(bits)), Put32(out, kRgb);
   Put32(out, static_cast<uint32_t>(imageBytes)), Put32(out, 2835), Put32(out, 2835);
   Put32(out, bits == 8 ? 256 : 0), Put32(out, 0);
-  for (uint32_t i = 0; i < paletteBytes / 4; ++i)
-    out.insert(out.end(),
-               {static_cast<uint8_t>(i), static_cast<uint8_t>(i), static_cast<uint8_t>(i), 0});
+  for (uint32_t i = 0; i < paletteBytes / 4; ++i) {
+    const uint8_t grey[4] = {static_cast<uint8_t>(i), static_cast<uint8_t>(i),
+                             static_cast<uint8_t>(i), 0};
+    out.Append(grey, 4);
+  }
   std::vector<uint8_t> row(stride, 0);
   for (int y = b.height - 1; y >= 0; --y) {
     const uint8_t* p = b.pixels + static_cast<size_t>(y) * b.bytesPerLine;
@@ -178,7 +191,7 @@ int BmpEncode(const BitmapHandle& b, int bitsPerPixel, bool grey, std::vector<ui
       else
         row[x] = p[x * 4];
     }
-    out.insert(out.end(), row.begin(), row.end());
+    out.Append(row.data(), row.size());
   }
   return kSuccess;
 }

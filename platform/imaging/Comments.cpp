@@ -50,38 +50,50 @@ CommentSet TakeCommentsForSave() {
 
 }  // namespace detail
 
+namespace {
+
+// Only JPEG and PNG files carry comments, so only they are read whole for one.
+int FindComment(const char* path, int id, std::string* text) {
+  detail::PhotoFile file;
+  if (file.Open(path) != kSuccess) return kErrorFileOpen;
+  detail::Buffer bytes;
+  int result = file.ReadTo(bytes, std::min<uint64_t>(file.size(), 8));
+  if (result != kSuccess) return result;
+  const int32_t format = detail::DetectFormat(bytes.data(), bytes.size());
+  if (format != kFormatJpeg && format != kFormatPng) return kSuccess;
+  if (file.size() > kMaxFileBytes) return kErrorTooLarge;
+  result = file.ReadTo(bytes, file.size());
+  if (result != kSuccess) return result;
+  if (format == kFormatJpeg) return detail::JpegComment(bytes.data(), bytes.size(), id, text);
+  return detail::PngComment(bytes.data(), bytes.size(), id, text);
+}
+
+}  // namespace
+
 int ReadComment(const char* path, int id, char* buffer, uint32_t size, int /*flags*/) {
   if (path == nullptr || buffer == nullptr || size == 0) return kErrorInvalidArgument;
   if (detail::CommentKeyword(id) == nullptr) return kErrorInvalidArgument;
-  std::vector<uint8_t> bytes;
-  if (detail::ReadWholeFile(path, bytes) != kSuccess) return kErrorFileOpen;
-  std::string text;
-  int result = kErrorFormat;
-  switch (detail::DetectFormat(bytes.data(), bytes.size())) {
-    case kFormatJpeg:
-      result = detail::JpegComment(bytes.data(), bytes.size(), id, &text);
-      break;
-    case kFormatPng:
-      result = detail::PngComment(bytes.data(), bytes.size(), id, &text);
-      break;
-    default:
-      result = kSuccess;
-      break;  // formats without comments have none
-  }
-  if (result != kSuccess) return result;
-  const size_t length = std::min<size_t>(text.size(), size - 1);
-  std::memcpy(buffer, text.data(), length);
-  buffer[length] = '\0';
-  return static_cast<int>(length);
+  return detail::Guarded([&] {
+    std::string text;
+    const int result = FindComment(path, id, &text);
+    if (result != kSuccess) return result;
+    const size_t length = std::min<size_t>(text.size(), size - 1);
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+    return static_cast<int>(length);
+  });
 }
 
+// A comment that cannot be kept for want of memory is not written by the next save either.
 void SetComment(int id, const char* text, uint32_t length) {
   if (detail::CommentKeyword(id) == nullptr) return;
-  if (text == nullptr) {
+  PendingComments().erase(id);
+  if (text == nullptr) return;
+  try {
+    PendingComments()[id] = std::string(text, strnlen(text, length));
+  } catch (const std::bad_alloc&) {
     PendingComments().erase(id);
-    return;
   }
-  PendingComments()[id] = std::string(text, strnlen(text, length));
 }
 
 int GetComment(int id, char* buffer, uint32_t size) {

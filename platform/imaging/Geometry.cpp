@@ -87,9 +87,7 @@ void GrownSize(int w, int h, double radians, int* nw, int* nh) {
   *nh = std::max(1, static_cast<int>(std::ceil(w * s + h * c - 1e-6)));
 }
 
-}  // namespace
-
-int RotateBitmap(BitmapHandle* bitmap, int hundredthsOfDegree, int flags, COLORREF fill) {
+int Rotate(BitmapHandle* bitmap, int hundredthsOfDegree, int flags, COLORREF fill) {
   if (!Usable(bitmap)) return kErrorNoBitmap;
   if (bitmap->order != kOrderTopDown)
     NormaliseRowOrder(nullptr, bitmap, sizeof(BitmapHandle), kOrderTopDown);
@@ -101,20 +99,20 @@ int RotateBitmap(BitmapHandle* bitmap, int hundredthsOfDegree, int flags, COLORR
   if (quarter && angle != 18000) std::swap(nw, nh);
   if (!quarter && (flags & kRotateGrowCanvas) != 0)
     GrownSize(bitmap->width, bitmap->height, radians, &nw, &nh);
-  BitmapHandle turned;
-  turned.structSize = sizeof(BitmapHandle);
-  if (!detail::AllocatePixels(&turned, nw, nh)) return kErrorTooLarge;
+  detail::NewPixels turned;
+  if (!turned.Allocate(nw, nh)) return kErrorTooLarge;
   if (quarter)
-    QuarterTurns(detail::CanvasOf(*bitmap), detail::CanvasOf(turned), angle / 9000);
+    QuarterTurns(detail::CanvasOf(*bitmap), detail::CanvasOf(turned.handle()), angle / 9000);
   else
-    FreeAngle(detail::CanvasOf(*bitmap), detail::CanvasOf(turned), radians, WordOf(fill));
-  detail::ReleasePixels(bitmap);
-  bitmap->pixels = turned.pixels;
-  bitmap->capacity = turned.capacity;
-  bitmap->width = nw;
-  bitmap->height = nh;
-  bitmap->bytesPerLine = turned.bytesPerLine;
+    FreeAngle(detail::CanvasOf(*bitmap), detail::CanvasOf(turned.handle()), radians, WordOf(fill));
+  turned.ReplaceInto(bitmap);
   return kSuccess;
+}
+
+}  // namespace
+
+int RotateBitmap(BitmapHandle* bitmap, int hundredthsOfDegree, int flags, COLORREF fill) {
+  return detail::Guarded([&] { return Rotate(bitmap, hundredthsOfDegree, flags, fill); });
 }
 
 int Mosaic(BitmapHandle* bitmap, int tileSize) {

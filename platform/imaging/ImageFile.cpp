@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstring>
 
 #include "platform/fileio/FileIo.h"
@@ -61,13 +62,8 @@ void ChooseTarget(const detail::Header& h, const BitmapHandle& b, const FileInfo
   *h2 = atHandle ? b.height : h.height;
 }
 
-std::vector<uint8_t>& FileBuffer() {
-  thread_local std::vector<uint8_t> buffer;
-  return buffer;
-}
-
 int EncodeAs(int format, const BitmapHandle& b, int bits, int quality,
-             const detail::CommentSet& comments, std::vector<uint8_t>& out) {
+             const detail::CommentSet& comments, detail::Buffer& out) {
   const bool grey = bits > 0 && bits <= 8 && detail::IsGrey(b);
   switch (format) {
     case kFormatJpeg:
@@ -79,6 +75,93 @@ int EncodeAs(int format, const BitmapHandle& b, int bits, int quality,
     default:
       return kErrorFormat;
   }
+}
+
+// Whether the file's bytes can hold the picture its header claims; a file that claims
+// far more than it could hold is a decompression bomb, refused before any pixel memory.
+bool FitsInFile(const detail::Header& h, const detail::Buffer& bytes) {
+  switch (h.format) {
+    case kFormatJpeg:
+      return detail::JpegFitsInFile(bytes.data(), bytes.size(), h);
+    case kFormatPng:
+      return detail::PngFitsInFile(bytes.data(), bytes.size(), h);
+    case kFormatBmp:
+      return detail::BmpFitsInFile(bytes.data(), bytes.size());
+    default:
+      return true;
+  }
+}
+
+// What the decoder of the format allocates itself for this file, beyond the pixels.
+size_t WorkingBytes(const detail::Header& h, const detail::Buffer& bytes) {
+  return h.format == kFormatJpeg ? detail::JpegWorkingBytes(bytes.data(), bytes.size()) : 0;
+}
+
+// The reusable buffers of this thread go back to their idle size however a load ends.
+struct TrimAfterLoad {
+  ~TrimAfterLoad() {
+    detail::TrimBuffer(detail::FileBuffer());
+    detail::TrimScratch();
+  }
+};
+
+// The handle's new pixels go back unless the decode filled them.
+struct KeepPixelsIfDecoded {
+  BitmapHandle* bitmap;
+  int result = kErrorFailure;
+  ~KeepPixelsIfDecoded() {
+    if (result != kSuccess) detail::ReleasePixels(bitmap);
+  }
+};
+
+int Load(const char* path, BitmapHandle* bitmap, FileInfo* info) {
+  detail::PhotoFile file;
+  if (file.Open(path) != kSuccess) return kErrorFileOpen;
+  if (file.size() > kMaxFileBytes) return kErrorTooLarge;
+  const TrimAfterLoad trim;
+  detail::Buffer& bytes = detail::FileBuffer();
+  detail::Header h;
+  int result = detail::ReadHeader(file, bytes, &h);
+  if (result != kSuccess) return result;
+  if (!detail::WithinLimits(h.width, h.height)) return kErrorTooLarge;
+  result = file.ReadTo(bytes, file.size());
+  if (result != kSuccess) return result;
+  if (!FitsInFile(h, bytes)) return kErrorTooLarge;
+  const detail::Reservation working(WorkingBytes(h, bytes));
+  int w = 0, ht = 0;
+  ChooseTarget(h, *bitmap, info, &w, &ht);
+  if (!detail::AllocatePixels(bitmap, w, ht)) return kErrorNoMemory;
+  KeepPixelsIfDecoded keep{bitmap};
+  bitmap->order = kOrderTopDown;
+  bitmap->bitsPerPixel = h.bitsPerPixel;
+  detail::CountDecode();
+  keep.result = DecodeAs(h.format, bytes.data(), bytes.size(), bitmap);
+  return keep.result;
+}
+
+int Save(const char* path, const BitmapHandle* bitmap, int format, int bitsPerPixel,
+         int qualityFactor, const detail::CommentSet& comments) {
+  if (path == nullptr || bitmap == nullptr || bitmap->structSize != sizeof(BitmapHandle))
+    return kErrorInvalidArgument;
+  if (bitmap->pixels == nullptr) return kErrorNoBitmap;
+  if (qualityFactor < 2 || qualityFactor > 255) return kErrorInvalidArgument;
+  BitmapHandle upright = *bitmap;
+  detail::Buffer flipped;
+  if (bitmap->order == kOrderBottomUp) {
+    // Encoders read top row first; a bottom-up handle is written through a flipped copy.
+    const size_t rowBytes = static_cast<size_t>(bitmap->bytesPerLine);
+    flipped.Resize(rowBytes * bitmap->height);
+    for (int y = 0; y < bitmap->height; ++y)
+      std::memcpy(flipped.data() + static_cast<size_t>(y) * rowBytes,
+                  bitmap->pixels + static_cast<size_t>(bitmap->height - 1 - y) * rowBytes,
+                  rowBytes);
+    upright.pixels = flipped.data();
+    upright.order = kOrderTopDown;
+  }
+  detail::Buffer encoded;
+  const int result = EncodeAs(format, upright, bitsPerPixel, qualityFactor, comments, encoded);
+  if (result != kSuccess) return result;
+  return detail::WriteWholeFile(path, encoded);
 }
 
 }  // namespace
@@ -97,42 +180,72 @@ void CountDecode() {
   ++decodeCount;
 }
 
-int ReadFilePrefix(const char* path, size_t bytes, std::vector<uint8_t>& out, bool* whole) {
+PhotoFile::~PhotoFile() {
+  if (fd_ >= 0) close(fd_);
+}
+
+int PhotoFile::Open(const char* path) {
+  if (path == nullptr) return kErrorFileOpen;
+  fd_ = fileio::OpenFileForReading(path);
+  struct stat st {};
+  if (fd_ < 0 || fstat(fd_, &st) != 0) return kErrorFileOpen;
+  size_ = static_cast<uint64_t>(st.st_size);
+  return kSuccess;
+}
+
+int PhotoFile::ReadTo(Buffer& bytes, uint64_t count) {
+  if (count > size_) return kErrorFileOpen;
+  size_t got = bytes.size();
+  if (got >= count) return kSuccess;
+  bytes.Resize(static_cast<size_t>(count));
+  while (got < count) {
+    const ssize_t n = pread(fd_, bytes.data() + got, count - got, static_cast<off_t>(got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<size_t>(n);
+  }
+  bytes.Resize(got);
+  return got == count ? kSuccess : kErrorFileOpen;
+}
+
+int ReadHeader(PhotoFile& file, Buffer& bytes, Header* header) {
+  bytes.Clear();
+  int result = file.ReadTo(bytes, std::min<uint64_t>(file.size(), kHeaderPrefixBytes));
+  if (result != kSuccess) return result;
+  result = HeaderOf(bytes.data(), bytes.size(), header);
+  // Each step reads four times as much, so a header near the cap costs a few reads.
+  while (result != kSuccess && header->format == kFormatJpeg && bytes.size() < file.size() &&
+         bytes.size() < kMaxHeaderSearchBytes &&
+         JpegHeaderLiesFurther(bytes.data(), bytes.size())) {
+    const uint64_t more = std::min<uint64_t>(
+        {file.size(), kMaxHeaderSearchBytes, static_cast<uint64_t>(bytes.size()) * 4});
+    result = file.ReadTo(bytes, more);
+    if (result != kSuccess) return result;
+    result = HeaderOf(bytes.data(), bytes.size(), header);
+  }
+  return result;
+}
+
+// Anything but a plain file at the path is refused before it is opened: a named pipe would
+// block the open, and a device would swallow the picture while the save reported success.
+// The open does not block either, should the entry be replaced in between.
+int WriteWholeFile(const char* path, const Buffer& data) {
   auto disk = fileio::ToDiskPath(path);
   if (!disk) return kErrorFileOpen;
-  const int fd = open(disk->c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return kErrorFileOpen;
   struct stat st {};
+  if (stat(disk->c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return kErrorFileOpen;
+  const int fd =
+      open(disk->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
+  if (fd < 0) return kErrorFileOpen;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     close(fd);
     return kErrorFileOpen;
   }
-  const size_t want = std::min<size_t>(bytes, static_cast<size_t>(st.st_size));
-  if (out.size() < want) out.resize(want);
-  size_t got = 0;
-  while (got < want) {
-    const ssize_t n = read(fd, out.data() + got, want - got);
-    if (n <= 0) break;
-    got += static_cast<size_t>(n);
-  }
-  close(fd);
-  out.resize(got);
-  if (whole != nullptr) *whole = got == static_cast<size_t>(st.st_size);
-  return got == want ? kSuccess : kErrorFileOpen;
-}
-
-int ReadWholeFile(const char* path, std::vector<uint8_t>& out) {
-  return ReadFilePrefix(path, SIZE_MAX, out, nullptr);
-}
-
-int WriteWholeFile(const char* path, const std::vector<uint8_t>& data) {
-  auto disk = fileio::ToDiskPath(path);
-  if (!disk) return kErrorFileOpen;
-  const int fd = open(disk->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return kErrorFileOpen;
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   size_t done = 0;
   while (done < data.size()) {
     const ssize_t n = write(fd, data.data() + done, data.size() - done);
+    if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     done += static_cast<size_t>(n);
   }
@@ -147,24 +260,21 @@ int ReadFileInfo(const char* path, FileInfo* info, uint32_t structSize, int /*fl
                  void* /*options*/) {
   if (path == nullptr || info == nullptr || structSize != sizeof(FileInfo))
     return kErrorInvalidArgument;
-  std::vector<uint8_t> prefix;
-  bool whole = false;
-  int result = detail::ReadFilePrefix(path, kHeaderPrefixBytes, prefix, &whole);
-  if (result != kSuccess) return result;
-  detail::Header h;
-  result = HeaderOf(prefix.data(), prefix.size(), &h);
-  if (result != kSuccess && !whole) {
-    if (detail::ReadWholeFile(path, prefix) != kSuccess) return kErrorFileOpen;
-    result = HeaderOf(prefix.data(), prefix.size(), &h);
-  }
-  if (result != kSuccess) return result;
-  *info = FileInfo{};
-  info->structSize = structSize;
-  info->format = h.format;
-  info->width = h.width;
-  info->height = h.height;
-  info->bitsPerPixel = h.bitsPerPixel;
-  return kSuccess;
+  return detail::Guarded([&] {
+    detail::PhotoFile file;
+    if (file.Open(path) != kSuccess) return kErrorFileOpen;
+    detail::Buffer bytes;
+    detail::Header h;
+    const int result = detail::ReadHeader(file, bytes, &h);
+    if (result != kSuccess) return result;
+    *info = FileInfo{};
+    info->structSize = structSize;
+    info->format = h.format;
+    info->width = h.width;
+    info->height = h.height;
+    info->bitsPerPixel = h.bitsPerPixel;
+    return kSuccess;
+  });
 }
 
 int LoadFile(const char* path, BitmapHandle* bitmap, uint32_t structSize, int /*bitsPerPixel*/,
@@ -172,23 +282,7 @@ int LoadFile(const char* path, BitmapHandle* bitmap, uint32_t structSize, int /*
   if (path == nullptr || bitmap == nullptr || structSize != sizeof(BitmapHandle) ||
       bitmap->structSize != sizeof(BitmapHandle))
     return kErrorInvalidArgument;
-  std::vector<uint8_t>& bytes = FileBuffer();
-  if (detail::ReadWholeFile(path, bytes) != kSuccess) return kErrorFileOpen;
-  detail::Header h;
-  int result = HeaderOf(bytes.data(), bytes.size(), &h);
-  if (result != kSuccess) return result;
-  if (!detail::WithinLimits(h.width, h.height)) return kErrorTooLarge;
-  int w = 0, ht = 0;
-  ChooseTarget(h, *bitmap, info, &w, &ht);
-  if (!detail::AllocatePixels(bitmap, w, ht)) return kErrorNoMemory;
-  bitmap->order = kOrderTopDown;
-  bitmap->bitsPerPixel = h.bitsPerPixel;
-  detail::CountDecode();
-  result = DecodeAs(h.format, bytes.data(), bytes.size(), bitmap);
-  if (result != kSuccess) detail::ReleasePixels(bitmap);
-  detail::TrimBuffer(bytes);
-  detail::TrimScratch();
-  return result;
+  return detail::Guarded([&] { return Load(path, bitmap, info); });
 }
 
 int JpegQualityFor(int qualityFactor) {
@@ -198,29 +292,11 @@ int JpegQualityFor(int qualityFactor) {
 
 int SaveFile(const char* path, const BitmapHandle* bitmap, int format, int bitsPerPixel,
              int qualityFactor, int /*flags*/) {
-  const detail::CommentSet comments = detail::TakeCommentsForSave();
   ++saveCount;
-  if (path == nullptr || bitmap == nullptr || bitmap->structSize != sizeof(BitmapHandle))
-    return kErrorInvalidArgument;
-  if (bitmap->pixels == nullptr) return kErrorNoBitmap;
-  if (qualityFactor < 2 || qualityFactor > 255) return kErrorInvalidArgument;
-  BitmapHandle upright = *bitmap;
-  std::vector<uint8_t> flipped;
-  if (bitmap->order == kOrderBottomUp) {
-    // Encoders read top row first; a bottom-up handle is written through a flipped copy.
-    flipped.resize(static_cast<size_t>(bitmap->bytesPerLine) * bitmap->height);
-    for (int y = 0; y < bitmap->height; ++y)
-      std::memcpy(
-          flipped.data() + static_cast<size_t>(y) * bitmap->bytesPerLine,
-          bitmap->pixels + static_cast<size_t>(bitmap->height - 1 - y) * bitmap->bytesPerLine,
-          bitmap->bytesPerLine);
-    upright.pixels = flipped.data();
-    upright.order = kOrderTopDown;
-  }
-  std::vector<uint8_t> encoded;
-  const int result = EncodeAs(format, upright, bitsPerPixel, qualityFactor, comments, encoded);
-  if (result != kSuccess) return result;
-  return detail::WriteWholeFile(path, encoded);
+  return detail::Guarded([&] {
+    const detail::CommentSet comments = detail::TakeCommentsForSave();
+    return Save(path, bitmap, format, bitsPerPixel, qualityFactor, comments);
+  });
 }
 
 uint64_t DecodeCountForTest() {

@@ -45,6 +45,20 @@ constexpr int32_t kOrderTopDown = 4;
 constexpr int32_t kMaxSide = 30000;
 constexpr int64_t kMaxPixels = 100'000'000;
 
+// All the pixel memory of the process: bitmap pixels (the album's cache included), the pool
+// of reusable buffers, scratch canvases, resampling rows, file bytes, encoded files and the
+// working memory the decoders take for a picture. The largest picture accepted (kMaxPixels
+// at 4 bytes a pixel, 400 MB) fits once at its own size with room for its file; a request
+// that would pass the bound, after the pool has given back its buffers, fails with
+// kErrorNoMemory. The other limits are sized from it.
+constexpr size_t kPixelMemoryBound = size_t{512} << 20;
+// Files are read whole only to be decoded; a larger one is refused before it is read.
+constexpr uint64_t kMaxFileBytes = kPixelMemoryBound / 2;
+// How far into a JPEG file its frame header is looked for. Metadata segments (Exif,
+// extended XMP with depth maps, ICC profiles, maker thumbnails) stay well below this, and
+// no file is ever read further for its header.
+constexpr uint64_t kMaxHeaderSearchBytes = 16u << 20;
+
 // The bitmap handle record; the caller allocates it and initialises it with InitBitmap.
 struct BitmapHandle {
   uint32_t structSize = 0;
@@ -133,7 +147,19 @@ int Mosaic(BitmapHandle* bitmap, int tileSize);
 // benchmarks).
 uint64_t DecodeCountForTest();
 uint64_t SaveCountForTest();
-// Gives back the pixel buffers kept for reuse.
+// Gives back the pixel buffers kept for reuse: the pool, and this thread's idle scratch,
+// file and resampling buffers.
 void ReleaseBufferPool();
+
+// The pixel memory held now, counted as kPixelMemoryBound counts it, and the most held at
+// once since the last reset (tests).
+size_t PixelBytesHeldForTest();
+size_t PixelBytesPeakForTest();
+void ResetPixelBytesPeakForTest();
+// Makes the n-th pixel memory allocation from now on (1 = the next one) fail as an
+// exhausted allocator does; 0 turns the failure off.
+void FailNthAllocationForTest(int n);
+// Lowers (or, with 0, restores) the bound for tests that fill it.
+void SetPixelMemoryBoundForTest(size_t bytes);
 
 }  // namespace imaging

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "platform/imaging/ImagingInternal.h"
@@ -18,6 +19,8 @@ constexpr size_t kMaxSegmentData = 65533;
 constexpr uint8_t kMarkerCom = 0xFE;
 constexpr uint8_t kMarkerSos = 0xDA;
 constexpr uint8_t kMarkerEoi = 0xD9;
+// Each 8 x 8 block that a decoder keeps whole holds 64 coefficients of two bytes.
+constexpr size_t kBlockBytes = 64 * 2;
 
 // One decompressor and one compressor per thread, made once.
 struct TurboHandles {
@@ -119,13 +122,14 @@ int CommentIdOf(const Segment& seg, std::string* text) {
 }
 
 // The COM segment for one comment.
-void AppendComment(int id, const std::string& text, std::vector<uint8_t>& out) {
+void AppendComment(int id, const std::string& text, Buffer& out) {
   std::string body = id == kDescriptionId ? text : std::string(CommentKeyword(id)) + '\0' + text;
   if (body.size() > kMaxSegmentData) body.resize(kMaxSegmentData);
   const size_t length = body.size() + 2;
-  out.insert(out.end(), {0xFF, kMarkerCom, static_cast<uint8_t>(length >> 8),
-                         static_cast<uint8_t>(length & 0xFF)});
-  out.insert(out.end(), body.begin(), body.end());
+  const uint8_t header[4] = {0xFF, kMarkerCom, static_cast<uint8_t>(length >> 8),
+                             static_cast<uint8_t>(length & 0xFF)};
+  out.Append(header, sizeof header);
+  out.Append(body.data(), body.size());
 }
 
 // Where the comments go: after the start marker and a leading APP0 segment.
@@ -138,13 +142,81 @@ size_t CommentInsertPoint(const uint8_t* data, size_t size) {
 }
 
 // The pixels as one grey byte each (the picture is known to be grey).
-std::vector<uint8_t> GreyPlane(const BitmapHandle& b) {
-  std::vector<uint8_t> grey(static_cast<size_t>(b.width) * b.height);
+void GreyPlane(const BitmapHandle& b, Buffer& grey) {
+  grey.Resize(static_cast<size_t>(b.width) * b.height);
   for (int y = 0; y < b.height; ++y) {
     const uint8_t* p = b.pixels + static_cast<size_t>(y) * b.bytesPerLine;
-    for (int x = 0; x < b.width; ++x) grey[static_cast<size_t>(y) * b.width + x] = p[x * 4];
+    for (int x = 0; x < b.width; ++x) grey.data()[static_cast<size_t>(y) * b.width + x] = p[x * 4];
   }
-  return grey;
+}
+
+// Start-of-frame markers: C0..CF but for C4 (Huffman tables), C8 (reserved) and CC
+// (arithmetic conditioning).
+bool IsFrameMarker(uint8_t m) {
+  return m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
+}
+bool IsArithmetic(uint8_t m) {
+  return m >= 0xC9;
+}
+bool IsProgressive(uint8_t m) {
+  return m == 0xC2 || m == 0xC6 || m == 0xCA || m == 0xCE;
+}
+
+// The frame header and the number of components in the first scan.
+struct Frame {
+  uint8_t marker = 0;
+  size_t width = 0;
+  size_t height = 0;
+  int components = 0;
+  uint8_t h[4] = {};
+  uint8_t v[4] = {};
+  int firstScanComponents = 0;
+  uint8_t hMax = 1;
+  uint8_t vMax = 1;
+
+  // The 8 x 8 blocks of one component, in whole MCUs as a decoder lays them out.
+  size_t Blocks(int c) const {
+    const size_t across = (width * h[c] + hMax - 1) / hMax,
+                 down = (height * v[c] + vMax - 1) / vMax;
+    const size_t blocksAcross = (across + 7) / 8, blocksDown = (down + 7) / 8;
+    return (blocksAcross + h[c] - 1) / h[c] * h[c] * ((blocksDown + v[c] - 1) / v[c] * v[c]);
+  }
+};
+
+// Reads the frame header's size and sampling factors.
+bool ReadFrameHeader(const Segment& seg, Frame* f) {
+  if (seg.size < 6) return false;
+  f->marker = seg.marker;
+  f->height = (static_cast<size_t>(seg.data[1]) << 8) | seg.data[2];
+  f->width = (static_cast<size_t>(seg.data[3]) << 8) | seg.data[4];
+  f->components = seg.data[5];
+  if (f->components < 1 || f->components > 4 || seg.size < 6 + 3 * size_t(f->components))
+    return false;
+  for (int c = 0; c < f->components; ++c) {
+    f->h[c] = std::max<uint8_t>(1, seg.data[7 + 3 * c] >> 4);
+    f->v[c] = std::max<uint8_t>(1, seg.data[7 + 3 * c] & 0x0F);
+    f->hMax = std::max(f->hMax, f->h[c]);
+    f->vMax = std::max(f->vMax, f->v[c]);
+  }
+  return true;
+}
+
+// The number of components of the scan that starts at pos, 0 when none does.
+int ScanComponentsAt(const uint8_t* data, size_t size, size_t pos) {
+  while (pos < size && data[pos] == 0xFF) ++pos;
+  if (pos + 3 >= size || data[pos] != kMarkerSos) return 0;
+  return data[pos + 3];
+}
+
+// Walks the header segments to the frame header and the first scan.
+bool ReadFrame(const uint8_t* data, size_t size, Frame* f) {
+  size_t pos = 2;
+  Segment seg;
+  bool found = false;
+  while (NextSegment(data, size, &pos, &seg))
+    if (!found && IsFrameMarker(seg.marker)) found = ReadFrameHeader(seg, f);
+  if (found) f->firstScanComponents = ScanComponentsAt(data, size, pos);
+  return found;
 }
 
 }  // namespace
@@ -153,14 +225,56 @@ int JpegHeader(const uint8_t* data, size_t size, Header* header) {
   tjhandle tj = Decompressor();
   int w = 0, h = 0, subsampling = 0, colourspace = 0;
   if (tj == nullptr) return kErrorNoMemory;
+  // Bytes that end before the frame header read as a header without a size.
   if (tjDecompressHeader3(tj, data, static_cast<unsigned long>(size), &w, &h, &subsampling,
-                          &colourspace) != 0)
+                          &colourspace) != 0 ||
+      w <= 0 || h <= 0)
     return kErrorCorrupt;
   header->format = kFormatJpeg;
   header->width = w;
   header->height = h;
   header->bitsPerPixel = colourspace == TJCS_GRAY ? 8 : 24;
   return kSuccess;
+}
+
+bool JpegHeaderLiesFurther(const uint8_t* data, size_t size) {
+  size_t pos = 2;
+  Segment seg;
+  while (NextSegment(data, size, &pos, &seg))
+    if (IsFrameMarker(seg.marker)) return false;
+  // The walk stopped: further bytes help only when it ran out of them before a scan.
+  size_t p = pos;
+  if (p >= size) return true;
+  if (data[p] != 0xFF) return false;
+  while (p < size && data[p] == 0xFF) ++p;
+  if (p >= size) return true;
+  const uint8_t marker = data[p++];
+  if (marker == kMarkerSos || marker == kMarkerEoi) return false;
+  if (p + 2 > size) return true;
+  const size_t length = (static_cast<size_t>(data[p]) << 8) | data[p + 1];
+  return length >= 2 && p + length > size;
+}
+
+// A Huffman code is at least one bit long, and every 8 x 8 block of every component needs at
+// least one (its DC difference), so a Huffman-coded file holds at least one bit per block
+// of its first component. Arithmetic coding can spend far less on a flat block, so its
+// files are not held to this.
+bool JpegFitsInFile(const uint8_t* data, size_t size, const Header& /*header*/) {
+  Frame f;
+  if (!ReadFrame(data, size, &f) || IsArithmetic(f.marker)) return true;
+  return static_cast<uint64_t>(size) * 8 >= f.Blocks(0);
+}
+
+// A decoder that meets the picture in more than one scan (progressive, or components in
+// separate scans) keeps every coefficient of the whole picture until the last scan,
+// whatever the scale it decodes at.
+size_t JpegWorkingBytes(const uint8_t* data, size_t size) {
+  Frame f;
+  if (!ReadFrame(data, size, &f)) return 0;
+  if (!IsProgressive(f.marker) && f.firstScanComponents >= f.components) return 0;
+  size_t blocks = 0;
+  for (int c = 0; c < f.components; ++c) blocks += f.Blocks(c);
+  return blocks * kBlockBytes;
 }
 
 int JpegDecode(const uint8_t* data, size_t size, BitmapHandle* bitmap) {
@@ -183,27 +297,29 @@ int JpegDecode(const uint8_t* data, size_t size, BitmapHandle* bitmap) {
 }
 
 int JpegEncode(const BitmapHandle& bitmap, bool grey, int quality, const CommentSet& comments,
-               std::vector<uint8_t>& out) {
+               Buffer& out) {
   tjhandle tj = Compressor();
   if (tj == nullptr) return kErrorNoMemory;
-  std::vector<uint8_t> plane;
-  if (grey) plane = GreyPlane(bitmap);
+  Buffer plane;
+  if (grey) GreyPlane(bitmap, plane);
+  // The encoder allocates its output itself, at most this large.
+  const int sampling = grey ? TJSAMP_GRAY : TJSAMP_420;
+  const Reservation encoderOutput(tjBufSize(bitmap.width, bitmap.height, sampling));
   unsigned char* jpeg = nullptr;
   unsigned long jpegSize = 0;
   const int rc =
       grey ? tjCompress2(tj, plane.data(), bitmap.width, bitmap.width, bitmap.height, TJPF_GRAY,
-                         &jpeg, &jpegSize, TJSAMP_GRAY, quality, 0)
+                         &jpeg, &jpegSize, sampling, quality, 0)
            : tjCompress2(tj, bitmap.pixels, bitmap.width, bitmap.bytesPerLine, bitmap.height,
-                         TJPF_BGRX, &jpeg, &jpegSize, TJSAMP_420, quality, 0);
-  if (rc != 0) {
-    tjFree(jpeg);
-    return kErrorFailure;
-  }
+                         TJPF_BGRX, &jpeg, &jpegSize, sampling, quality, 0);
+  // Freed however the copy below ends.
+  const std::unique_ptr<unsigned char, void (*)(unsigned char*)> owned(jpeg, tjFree);
+  if (rc != 0) return kErrorFailure;
   const size_t insertAt = CommentInsertPoint(jpeg, jpegSize);
-  out.assign(jpeg, jpeg + insertAt);
+  out.Clear();
+  out.Append(jpeg, insertAt);
   for (const auto& [id, text] : comments) AppendComment(id, text, out);
-  out.insert(out.end(), jpeg + insertAt, jpeg + jpegSize);
-  tjFree(jpeg);
+  out.Append(jpeg + insertAt, jpegSize - insertAt);
   return kSuccess;
 }
 

@@ -4,11 +4,16 @@
 #include <QByteArray>
 #include <QImage>
 #include <QImageReader>
+#include <algorithm>
+#include <climits>
 
 #include "platform/imaging/ImagingInternal.h"
 
 namespace imaging::detail {
 namespace {
+
+// The image as read (at most 4 bytes a pixel for the formats read here) and its 32-bit copy.
+constexpr size_t kDecodedBytesPerPixel = 8;
 
 // A read-only device over the bytes, without copying them.
 struct ReaderOver {
@@ -57,14 +62,22 @@ int OtherHeader(const uint8_t* data, size_t size, Header* header) {
   return kSuccess;
 }
 
+// The toolkit decodes at the picture's own size and then converts it to 32 bits; both
+// images are charged while they live, and the reader is told to allocate no more than is
+// left under the bound, in case it learns the size only while reading.
 int OtherDecode(const uint8_t* data, size_t size, BitmapHandle* bitmap) {
   ReaderOver r(data, size);
   const QSize s = r.reader.size();
   if (s.isValid() && !WithinLimits(s.width(), s.height())) return kErrorTooLarge;
+  const size_t pixels = s.isValid() ? static_cast<size_t>(s.width()) * s.height() : 0;
+  const Reservation decoded(pixels * kDecodedBytesPerPixel);
+  r.reader.setAllocationLimit(
+      static_cast<int>(std::clamp<size_t>(PixelBytesLeft() >> 20, 1, INT_MAX)));
   QImage image;
   if (!r.reader.read(&image) || image.isNull()) return kErrorCorrupt;
   if (!WithinLimits(image.width(), image.height())) return kErrorTooLarge;
   image.convertTo(QImage::Format_ARGB32);
+  if (image.isNull() || image.format() != QImage::Format_ARGB32) return kErrorNoMemory;
   const Canvas source{image.bits(), image.width(), image.height(),
                       static_cast<size_t>(image.bytesPerLine())};
   FlattenOverWhite(source);

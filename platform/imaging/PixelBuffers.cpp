@@ -1,4 +1,5 @@
 // Bitmap handles and their pixel memory.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -10,7 +11,7 @@ namespace {
 
 // Freed buffers kept for the next load; a few, and never more than this many bytes.
 constexpr size_t kPoolMaxBuffers = 3;
-constexpr size_t kPoolMaxBytes = 96u << 20;
+constexpr size_t kPoolMaxBytes = kPixelMemoryBound / 8;
 // Buffers below this size come cheaply from the allocator and are not pooled.
 constexpr size_t kPoolMinBytes = 256u << 10;
 
@@ -24,7 +25,7 @@ struct BufferPool {
   std::vector<PooledBuffer> buffers;
   bool alive = true;
   ~BufferPool() {
-    for (const auto& b : buffers) std::free(b.data);
+    for (const auto& b : buffers) detail::FreeCharged(b.data, b.capacity);
     buffers.clear();
     alive = false;
   }
@@ -59,13 +60,13 @@ PooledBuffer TakeBuffer(size_t bytes) {
     pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(best));
     return b;
   }
-  return {static_cast<uint8_t*>(std::malloc(bytes)), bytes};
+  return {detail::AllocateCharged(bytes), bytes};
 }
 
 // Keeps a freed buffer for reuse, dropping the smallest ones past the pool's limits.
 void GiveBack(PooledBuffer buffer) {
   if (buffer.capacity < kPoolMinBytes || buffer.capacity > kPoolMaxBytes || !ThePool().alive) {
-    std::free(buffer.data);
+    detail::FreeCharged(buffer.data, buffer.capacity);
     return;
   }
   auto& pool = Pool();
@@ -74,13 +75,18 @@ void GiveBack(PooledBuffer buffer) {
     size_t smallest = 0;
     for (size_t i = 1; i < pool.size(); ++i)
       if (pool[i].capacity < pool[smallest].capacity) smallest = i;
-    std::free(pool[smallest].data);
+    detail::FreeCharged(pool[smallest].data, pool[smallest].capacity);
     pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(smallest));
   }
 }
 
 bool ValidHandle(const BitmapHandle* b) {
   return b != nullptr && b->structSize == sizeof(BitmapHandle);
+}
+
+detail::Buffer& Scratch() {
+  thread_local detail::Buffer scratch;
+  return scratch;
 }
 
 }  // namespace
@@ -96,8 +102,7 @@ bool AllocatePixels(BitmapHandle* bitmap, int width, int height) {
   if (!WithinLimits(width, height)) return false;
   ReleasePixels(bitmap);
   const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * 4;
-  PooledBuffer b = TakeBuffer(bytes);
-  if (b.data == nullptr) return false;
+  const PooledBuffer b = TakeBuffer(bytes);
   bitmap->pixels = b.data;
   bitmap->capacity = b.capacity;
   bitmap->width = width;
@@ -113,15 +118,30 @@ void ReleasePixels(BitmapHandle* bitmap) {
   bitmap->capacity = 0;
 }
 
-std::vector<uint8_t>& Scratch() {
-  thread_local std::vector<uint8_t> scratch;
-  return scratch;
+void NewPixels::ReplaceInto(BitmapHandle* target) {
+  ReleasePixels(target);
+  target->pixels = handle_.pixels;
+  target->capacity = handle_.capacity;
+  target->width = handle_.width;
+  target->height = handle_.height;
+  target->bytesPerLine = handle_.bytesPerLine;
+  handle_.pixels = nullptr;
+  handle_.capacity = 0;
 }
 
-void TrimBuffer(std::vector<uint8_t>& buffer) {
-  if (buffer.capacity() <= kKeepScratchBytes) return;
-  buffer.clear();
-  buffer.shrink_to_fit();
+void EmptyPool() {
+  for (const auto& b : Pool()) FreeCharged(b.data, b.capacity);
+  Pool().clear();
+}
+
+Buffer& FileBuffer() {
+  thread_local Buffer buffer;
+  return buffer;
+}
+
+void TrimBuffer(Buffer& buffer) {
+  buffer.Clear();
+  if (buffer.capacity() > kKeepScratchBytes) buffer.Release();
 }
 
 void TrimScratch() {
@@ -129,9 +149,12 @@ void TrimScratch() {
 }
 
 Canvas ScratchCanvas(int width, int height) {
-  std::vector<uint8_t>& scratch = Scratch();
+  Buffer& scratch = Scratch();
   const size_t stride = static_cast<size_t>(width) * 4;
-  if (scratch.size() < stride * static_cast<size_t>(height)) scratch.resize(stride * height);
+  const size_t bytes = stride * static_cast<size_t>(height);
+  // The old contents are of no use: give the buffer back before taking a larger one.
+  if (scratch.capacity() < bytes) scratch.Release();
+  scratch.Resize(bytes);
   return {scratch.data(), width, height, stride};
 }
 
@@ -171,14 +194,12 @@ int NormaliseRowOrder(BitmapHandle* destination, BitmapHandle* bitmap, uint32_t 
   if (bitmap->pixels == nullptr) return kErrorNoBitmap;
   if (order != kOrderTopDown && order != kOrderBottomUp) return kErrorInvalidArgument;
   if (bitmap->order == order) return kSuccess;
-  // Either change of order is the same flip of the rows.
-  std::vector<uint8_t> row(bitmap->bytesPerLine);
+  // Either change of order is the same flip of the rows, swapped in place.
+  const size_t rowBytes = static_cast<size_t>(bitmap->bytesPerLine);
   for (int top = 0, bottom = bitmap->height - 1; top < bottom; ++top, --bottom) {
-    uint8_t* a = bitmap->pixels + static_cast<size_t>(top) * bitmap->bytesPerLine;
-    uint8_t* b = bitmap->pixels + static_cast<size_t>(bottom) * bitmap->bytesPerLine;
-    std::memcpy(row.data(), a, row.size());
-    std::memcpy(a, b, row.size());
-    std::memcpy(b, row.data(), row.size());
+    uint8_t* a = bitmap->pixels + static_cast<size_t>(top) * rowBytes;
+    uint8_t* b = bitmap->pixels + static_cast<size_t>(bottom) * rowBytes;
+    std::swap_ranges(a, a + rowBytes, b);
   }
   bitmap->order = order;
   return kSuccess;
@@ -195,8 +216,9 @@ COLORREF GetPixelColor(const BitmapHandle* bitmap, int row, int column) {
 }
 
 void ReleaseBufferPool() {
-  for (const auto& b : Pool()) std::free(b.data);
-  Pool().clear();
+  detail::EmptyPool();
+  Scratch().Release();
+  detail::FileBuffer().Release();
 }
 
 }  // namespace imaging

@@ -2,8 +2,10 @@
 // bytes are kept as they are, so code page 932 texts come back unchanged).
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "platform/imaging/ImagingInternal.h"
@@ -16,6 +18,11 @@ constexpr size_t kSignatureBytes = 8;
 // text bomb) is refused instead of allocated, and so is a flood of ancillary chunks.
 constexpr png_alloc_size_t kMaxChunkBytes = 4u << 20;
 constexpr png_uint_32 kMaxAncillaryChunks = 256;
+// Deflate codes at most 258 bytes (one length code) in two bits (that code and a distance
+// code of one bit each), so inflated data is at most 1032 times the compressed bytes. The
+// slack covers the stream's first literal and block headers, which only lower the ratio.
+constexpr uint64_t kMaxInflateRatio = 1032;
+constexpr uint64_t kInflateSlack = 1024;
 
 struct MemoryReader {
   const uint8_t* data;
@@ -30,9 +37,18 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t length) {
   r->pos += length;
 }
 
-void WriteToVector(png_structp png, png_bytep data, png_size_t length) {
-  auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
-  out->insert(out->end(), data, data + length);
+// The encoded file grows in the buffer; when memory runs out the write ends through
+// libpng's error path, as nothing may be thrown through libpng.
+struct PngOutput {
+  Buffer* out;
+  bool noMemory = false;
+};
+
+void WriteToBuffer(png_structp png, png_bytep data, png_size_t length) {
+  auto* output = static_cast<PngOutput*>(png_get_io_ptr(png));
+  if (output->out->TryAppend(data, length)) return;
+  output->noMemory = true;
+  png_error(png, "out of memory");
 }
 
 void FlushNothing(png_structp) {}
@@ -60,18 +76,44 @@ void RequestBgra(png_structp png, png_infop info) {
   png_read_update_info(png, info);
 }
 
-// The decode itself. No object with a destructor lives here: libpng leaves by longjmp.
-int ReadRows(png_structp png, png_infop info, MemoryReader* reader, const Canvas* canvas,
-             png_bytep* rows) {
+// libpng's read structures, destroyed however the decode ends.
+struct PngReadStructs {
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, IgnoreWarning);
+  png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+  ~PngReadStructs() {
+    if (png != nullptr) png_destroy_read_struct(&png, info == nullptr ? nullptr : &info, nullptr);
+  }
+};
+
+// Where the rows go: whole into a canvas through row pointers (interlaced pictures, whose
+// passes fill the rows in turn), or one by one into a sink.
+struct RowTarget {
+  int width;
+  int height;
+  png_bytep* rows;
+  RowSink* sink;
+};
+
+// The decode itself. No object with a destructor lives here, and nothing here allocates:
+// libpng leaves by longjmp.
+int ReadRows(png_structp png, png_infop info, MemoryReader* reader, const RowTarget* target) {
   if (setjmp(png_jmpbuf(png))) return kErrorCorrupt;
   png_set_read_fn(png, reader, ReadFromMemory);
   png_read_info(png, info);
-  if (static_cast<int>(png_get_image_width(png, info)) != canvas->width ||
-      static_cast<int>(png_get_image_height(png, info)) != canvas->height)
+  if (static_cast<int>(png_get_image_width(png, info)) != target->width ||
+      static_cast<int>(png_get_image_height(png, info)) != target->height)
     return kErrorCorrupt;
   RequestBgra(png, info);
-  for (int y = 0; y < canvas->height; ++y) rows[y] = canvas->pixels + y * canvas->stride;
-  png_read_image(png, rows);
+  if (target->rows != nullptr) {
+    png_read_image(png, target->rows);
+    return kSuccess;
+  }
+  for (int y = 0; y < target->height; ++y) {
+    uint8_t* row = target->sink->Row();
+    png_read_row(png, row, nullptr);
+    FlattenOverWhite(Canvas{row, target->width, 1, static_cast<size_t>(target->width) * 4});
+    target->sink->RowDone();
+  }
   return kSuccess;
 }
 
@@ -138,38 +180,64 @@ int PngHeader(const uint8_t* data, size_t size, Header* header) {
   return header->width > 0 && header->height > 0 ? kSuccess : kErrorCorrupt;
 }
 
+bool PngFitsInFile(const uint8_t* data, size_t size, const Header& header) {
+  const uint64_t depth = data[24];
+  static constexpr uint64_t kChannels[7] = {1, 0, 3, 1, 2, 0, 4};
+  const uint64_t channels = data[25] < 7 ? kChannels[data[25]] : 0;
+  uint64_t imageData = 0;
+  for (size_t pos = kSignatureBytes; pos + 12 <= size;) {
+    const uint32_t length = BigEndian32(data + pos);
+    if (length > size - pos - 12) break;
+    if (std::memcmp(data + pos + 4, "IDAT", 4) == 0) imageData += length;
+    pos += 12 + static_cast<size_t>(length);
+  }
+  // The rows hold at least every pixel's bits; the filter byte of each row comes on top.
+  const uint64_t bits = static_cast<uint64_t>(header.width) * static_cast<uint64_t>(header.height) *
+                        depth * std::max<uint64_t>(channels, 1);
+  return (bits + 7) / 8 <= imageData * kMaxInflateRatio + kInflateSlack;
+}
+
 int PngDecode(const uint8_t* data, size_t size, BitmapHandle* bitmap) {
   Header h;
   if (PngHeader(data, size, &h) != kSuccess || !ChunksFitInFile(data, size)) return kErrorCorrupt;
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, IgnoreWarning);
-  if (png == nullptr) return kErrorNoMemory;
-  png_infop info = png_create_info_struct(png);
-  png_set_user_limits(png, kMaxSide, kMaxSide);
-  png_set_chunk_malloc_max(png, kMaxChunkBytes);
-  png_set_chunk_cache_max(png, kMaxAncillaryChunks);
-  MemoryReader reader{data, size, 0};
+  // Everything is allocated before libpng runs; a plain picture streams row by row into the
+  // handle, so a thumbnail never needs the whole picture in memory.
+  const bool interlaced = data[28] != 0;
   const bool direct = h.width == bitmap->width && h.height == bitmap->height;
-  const Canvas canvas = direct ? CanvasOf(*bitmap) : ScratchCanvas(h.width, h.height);
-  std::vector<png_bytep> rows(h.height);
-  const int result =
-      info == nullptr ? kErrorNoMemory : ReadRows(png, info, &reader, &canvas, rows.data());
-  png_destroy_read_struct(&png, info == nullptr ? nullptr : &info, nullptr);
-  if (result != kSuccess) return result;
+  Canvas canvas;
+  std::vector<png_bytep> rows;
+  std::optional<RowSink> sink;
+  if (interlaced) {
+    canvas = direct ? CanvasOf(*bitmap) : ScratchCanvas(h.width, h.height);
+    rows.resize(static_cast<size_t>(h.height));
+    for (int y = 0; y < h.height; ++y) rows[y] = canvas.pixels + y * canvas.stride;
+  } else {
+    sink.emplace(h.width, h.height, bitmap);
+  }
+  PngReadStructs structs;
+  if (structs.png == nullptr || structs.info == nullptr) return kErrorNoMemory;
+  png_set_user_limits(structs.png, kMaxSide, kMaxSide);
+  png_set_chunk_malloc_max(structs.png, kMaxChunkBytes);
+  png_set_chunk_cache_max(structs.png, kMaxAncillaryChunks);
+  MemoryReader reader{data, size, 0};
+  const RowTarget target{h.width, h.height, interlaced ? rows.data() : nullptr,
+                         sink ? &*sink : nullptr};
+  const int result = ReadRows(structs.png, structs.info, &reader, &target);
+  if (result != kSuccess || !interlaced) return result;
   FlattenOverWhite(canvas);
   if (!direct) PlaceIntoHandle(canvas, bitmap);
   return kSuccess;
 }
 
-int PngEncode(const BitmapHandle& bitmap, bool grey, const CommentSet& comments,
-              std::vector<uint8_t>& out) {
-  std::vector<uint8_t> plane;
+int PngEncode(const BitmapHandle& bitmap, bool grey, const CommentSet& comments, Buffer& out) {
+  Buffer plane;
   std::vector<png_bytep> rows(bitmap.height);
   if (grey) {
-    plane.resize(static_cast<size_t>(bitmap.width) * bitmap.height);
+    plane.Resize(static_cast<size_t>(bitmap.width) * bitmap.height);
     for (int y = 0; y < bitmap.height; ++y) {
       const uint8_t* p = bitmap.pixels + static_cast<size_t>(y) * bitmap.bytesPerLine;
       for (int x = 0; x < bitmap.width; ++x)
-        plane[static_cast<size_t>(y) * bitmap.width + x] = p[x * 4];
+        plane.data()[static_cast<size_t>(y) * bitmap.width + x] = p[x * 4];
     }
   }
   for (int y = 0; y < bitmap.height; ++y)
@@ -190,13 +258,14 @@ int PngEncode(const BitmapHandle& bitmap, bool grey, const CommentSet& comments,
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, IgnoreWarning);
   if (png == nullptr) return kErrorNoMemory;
   png_infop info = png_create_info_struct(png);
-  out.clear();
-  png_set_write_fn(png, &out, WriteToVector, FlushNothing);
+  out.Clear();
+  PngOutput output{&out};
+  png_set_write_fn(png, &output, WriteToBuffer, FlushNothing);
   const int result = info == nullptr ? kErrorNoMemory
                                      : WriteRows(png, info, &bitmap, grey, texts.data(),
                                                  static_cast<int>(texts.size()), rows.data());
   png_destroy_write_struct(&png, info == nullptr ? nullptr : &info);
-  return result;
+  return output.noMemory ? kErrorNoMemory : result;
 }
 
 int PngComment(const uint8_t* data, size_t size, int id, std::string* text) {

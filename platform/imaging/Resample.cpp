@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "platform/imaging/ImagingInternal.h"
@@ -121,35 +122,133 @@ void HorizontalRow(const uint8_t* src, uint8_t* dst, const Taps& t) {
 
 // One output row from the weighted sum of whole intermediate rows.
 void VerticalRow(const uint8_t* rows, size_t stride, size_t bytes, const Tap& tap, const int32_t* w,
-                 std::vector<int32_t>& acc, uint8_t* dst) {
-  std::fill(acc.begin(), acc.begin() + bytes, 0);
+                 int32_t* acc, uint8_t* dst) {
+  std::fill(acc, acc + bytes, 0);
   for (int k = 0; k < tap.count; ++k) {
     const uint8_t* s = rows + static_cast<size_t>(tap.first + k) * stride;
     const int32_t weight = w[k];
-    int32_t* a = acc.data();
-    for (size_t x = 0; x < bytes; ++x) a[x] += s[x] * weight;
+    for (size_t x = 0; x < bytes; ++x) acc[x] += s[x] * weight;
   }
   for (size_t x = 0; x < bytes; ++x) dst[x] = ClampByte(acc[x]);
 }
 
+int LastOf(const Tap& tap) {
+  return tap.first + tap.count - 1;
+}
+
+// How many output rows are being summed at once while the source rows stream in: a row
+// stays open from its first source row to its last, and the rows that start before it
+// ends open meanwhile. Both ends only move forward from row to row.
+int OpenRowsAtOnce(const std::vector<Tap>& taps) {
+  int most = 1;
+  size_t j = 0;
+  for (size_t i = 0; i < taps.size(); ++i) {
+    j = std::max(j, i);
+    while (j + 1 < taps.size() && taps[j + 1].first <= LastOf(taps[i])) ++j;
+    most = std::max(most, static_cast<int>(j - i + 1));
+  }
+  return most;
+}
+
 }  // namespace
 
+struct RowResampler::State {
+  Taps across;
+  Taps down;
+  Canvas destination;
+  size_t rowBytes;
+  size_t slots;
+  Buffer resampledAcross;  // the latest source row at the destination's width
+  Buffer sums;             // int32 sums of the open output rows, one row per slot
+  int nextSource = 0;
+  int firstOpen = 0;
+
+  State(int sourceWidth, int sourceHeight, const Canvas& d)
+      : across(MakeTaps(sourceWidth, d.width)),
+        down(MakeTaps(sourceHeight, d.height)),
+        destination(d),
+        rowBytes(static_cast<size_t>(d.width) * 4),
+        slots(static_cast<size_t>(OpenRowsAtOnce(down.taps))) {
+    resampledAcross.Resize(rowBytes);
+    sums.Resize(slots * rowBytes * sizeof(int32_t));
+    std::memset(sums.data(), 0, sums.size());
+  }
+
+  int32_t* Sum(int row) {
+    return reinterpret_cast<int32_t*>(sums.data()) + (static_cast<size_t>(row) % slots) * rowBytes;
+  }
+
+  void Add(int row, int sourceRow) {
+    const Tap& tap = down.taps[row];
+    if (sourceRow > LastOf(tap)) return;
+    const int32_t weight = down.weights[tap.offset + (sourceRow - tap.first)];
+    const uint8_t* s = resampledAcross.data();
+    int32_t* sum = Sum(row);
+    for (size_t x = 0; x < rowBytes; ++x) sum[x] += s[x] * weight;
+  }
+
+  void Finish(int row) {
+    int32_t* sum = Sum(row);
+    uint8_t* out = destination.pixels + static_cast<size_t>(row) * destination.stride;
+    for (size_t x = 0; x < rowBytes; ++x) out[x] = ClampByte(sum[x]);
+    std::fill(sum, sum + rowBytes, 0);
+  }
+};
+
+RowResampler::RowResampler(int sourceWidth, int sourceHeight, const Canvas& destination)
+    : state_(std::make_unique<State>(sourceWidth, sourceHeight, destination)) {}
+
+RowResampler::~RowResampler() = default;
+
+void RowResampler::Push(const uint8_t* sourceRow) noexcept {
+  State& s = *state_;
+  const int rows = s.destination.height;
+  const int y = s.nextSource++;
+  HorizontalRow(sourceRow, s.resampledAcross.data(), s.across);
+  for (int i = s.firstOpen; i < rows && s.down.taps[i].first <= y; ++i) s.Add(i, y);
+  while (s.firstOpen < rows && LastOf(s.down.taps[s.firstOpen]) <= y) s.Finish(s.firstOpen++);
+}
+
+RowSink::RowSink(int width, int height, BitmapHandle* bitmap) : bitmap_(bitmap), width_(width) {
+  if (width == bitmap->width && height == bitmap->height) return;
+  row_.Resize(static_cast<size_t>(width) * 4);
+  resampler_ = std::make_unique<RowResampler>(width, height, CanvasOf(*bitmap));
+}
+
+RowSink::~RowSink() = default;
+
+uint8_t* RowSink::Row() noexcept {
+  if (resampler_) return row_.data();
+  return bitmap_->pixels + static_cast<size_t>(next_) * bitmap_->bytesPerLine;
+}
+
+void RowSink::RowDone() noexcept {
+  if (resampler_) resampler_->Push(row_.data());
+  ++next_;
+}
+
+// Shrinking (or keeping) the height streams the rows through a RowResampler; enlarging it
+// keeps every source row resampled across, which is no more than the destination itself.
 void Resample(const Canvas& source, const Canvas& destination) {
+  if (source.height >= destination.height) {
+    RowResampler rows(source.width, source.height, destination);
+    for (int y = 0; y < source.height; ++y) rows.Push(source.pixels + y * source.stride);
+    return;
+  }
   const Taps horizontal = MakeTaps(source.width, destination.width);
   const Taps vertical = MakeTaps(source.height, destination.height);
-  thread_local std::vector<uint8_t> middle;
-  thread_local std::vector<int32_t> acc;
   const size_t rowBytes = static_cast<size_t>(destination.width) * 4;
-  if (middle.size() < rowBytes * source.height) middle.resize(rowBytes * source.height);
-  if (acc.size() < rowBytes) acc.resize(rowBytes);
+  Buffer middle, acc;
+  middle.Resize(rowBytes * source.height);
+  acc.Resize(rowBytes * sizeof(int32_t));
   for (int y = 0; y < source.height; ++y)
     HorizontalRow(source.pixels + y * source.stride, middle.data() + y * rowBytes, horizontal);
   for (int y = 0; y < destination.height; ++y) {
     const Tap& tap = vertical.taps[y];
-    VerticalRow(middle.data(), rowBytes, rowBytes, tap, vertical.weights.data() + tap.offset, acc,
+    VerticalRow(middle.data(), rowBytes, rowBytes, tap, vertical.weights.data() + tap.offset,
+                reinterpret_cast<int32_t*>(acc.data()),
                 destination.pixels + y * destination.stride);
   }
-  TrimBuffer(middle);
 }
 
 void PlaceIntoHandle(const Canvas& source, BitmapHandle* bitmap) {
@@ -180,24 +279,26 @@ void FlattenOverWhite(const Canvas& canvas) {
 
 namespace imaging {
 
-int ResizeBitmap(BitmapHandle* bitmap, int width, int height, int flags) {
+namespace {
+
+int Resize(BitmapHandle* bitmap, int width, int height, int flags) {
   if (bitmap == nullptr || bitmap->structSize != sizeof(BitmapHandle)) return kErrorInvalidArgument;
   if (bitmap->pixels == nullptr) return kErrorNoBitmap;
   if (!detail::WithinLimits(width, height)) return kErrorInvalidArgument;
   if (width == bitmap->width && height == bitmap->height) return kSuccess;
   const bool enlarges = width > bitmap->width || height > bitmap->height;
   if (enlarges && (flags & kResizeMayEnlarge) == 0) return kErrorInvalidArgument;
-  BitmapHandle resized;
-  resized.structSize = sizeof(BitmapHandle);
-  if (!detail::AllocatePixels(&resized, width, height)) return kErrorNoMemory;
-  detail::Resample(detail::CanvasOf(*bitmap), detail::CanvasOf(resized));
-  detail::ReleasePixels(bitmap);
-  bitmap->pixels = resized.pixels;
-  bitmap->capacity = resized.capacity;
-  bitmap->width = width;
-  bitmap->height = height;
-  bitmap->bytesPerLine = resized.bytesPerLine;
+  detail::NewPixels resized;
+  if (!resized.Allocate(width, height)) return kErrorNoMemory;
+  detail::Resample(detail::CanvasOf(*bitmap), detail::CanvasOf(resized.handle()));
+  resized.ReplaceInto(bitmap);
   return kSuccess;
+}
+
+}  // namespace
+
+int ResizeBitmap(BitmapHandle* bitmap, int width, int height, int flags) {
+  return detail::Guarded([&] { return Resize(bitmap, width, height, flags); });
 }
 
 }  // namespace imaging

@@ -3,15 +3,21 @@
 // new one fits. A hit does not move an entry.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+
+#include "platform/imaging/Imaging.h"
 
 class CLBitmap;
 
 class CLBmpCashList {
  public:
-  static constexpr uint32_t kMinBudget = 1u << 20;   // 1 MiB
-  static constexpr uint32_t kMaxBudget = 64u << 20;  // 64 MiB
+  static constexpr uint32_t kMinBudget = 1u << 20;  // 1 MiB
+  // 64 MiB, and never more than an eighth of the process's pixel memory: charged at 3 bytes
+  // a pixel, the cached pixels (4 bytes each) then take at most a sixth of it.
+  static constexpr uint32_t kMaxBudget =
+      static_cast<uint32_t>(std::min<size_t>(64u << 20, imaging::kPixelMemoryBound / 8));
   static constexpr uint32_t kBytesPerPixel = 3;
 
   explicit CLBmpCashList(uint32_t budget);
