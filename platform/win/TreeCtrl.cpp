@@ -3,6 +3,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "platform/win/HandlerFailure.h"
 #include "platform/win/QtText.h"
 #include "platform/win/WindowWidget.h"
 
@@ -110,6 +111,11 @@ HTREEITEM CTreeCtrl::GetSelectedItem() const {
   return tree() != nullptr ? TreeWidget::HandleOf(tree()->view->currentItem()) : 0;
 }
 
+// Called from the toolkit's signal, so nothing the handler throws may leave here.
 void CTreeCtrl::SelectionChanged(HTREEITEM selected, HTREEITEM previous) {
-  if (handler_) handler_(selected, previous);
+  if (!handler_) return;
+  win::CallHandler(0, [&] {
+    handler_(selected, previous);
+    return 0;
+  });
 }

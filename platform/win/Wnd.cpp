@@ -7,6 +7,7 @@
 #include <map>
 #include <unordered_set>
 
+#include "platform/win/HandlerFailure.h"
 #include "platform/win/QtText.h"
 #include "platform/win/WindowWidget.h"
 
@@ -81,9 +82,11 @@ BOOL IsWindow(HWND window) {
   return window != nullptr && LiveWindows().count(window) != 0 ? 1 : 0;
 }
 
+// Every message reaches its window through here: sent, posted, from a timer or from the
+// toolkit's events. A handler that throws answers 0, and the process goes on.
 LRESULT SendMessage(HWND window, UINT message, WPARAM w, LPARAM l) {
   if (!IsWindow(window)) return 0;
-  return window->WindowProc(message, w, l);
+  return win::CallHandler<LRESULT>(0, [&] { return window->WindowProc(message, w, l); });
 }
 
 BOOL PostMessage(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -333,7 +336,7 @@ void SetMessageFilter(MessageFilter filter) {
 }
 
 bool OfferToFilter(MSG* msg) {
-  return g_filter != nullptr && g_filter(msg);
+  return g_filter != nullptr && CallHandler(false, [&] { return g_filter(msg); });
 }
 
 HWND WindowFromCursor() {

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <stdexcept>
+
 #include "platform/win/Dialog.h"
 #include "platform/win/FrameWnd.h"
+#include "platform/win/HandlerFailure.h"
 #include "platform/win/Menu.h"
 #include "platform/win/TreeCtrl.h"
+#include "platform/win/WindowWidget.h"
 #include "platform/win/Wnd.h"
 
 namespace {
@@ -181,3 +187,100 @@ TEST(TreeControl, KeepsNodesWithValuesAndReportsSelection) {
   EXPECT_EQ(tree.GetItemData(year), 0);
   EXPECT_FALSE(tree.SelectItem(12345));
 }
+
+namespace {
+
+// A window whose handlers throw, from the message map and from the typed handlers.
+class ThrowingWindow : public CFrameWnd {
+  HARBO_DECLARE_MESSAGE_MAP(ThrowingWindow)
+
+ protected:
+  void OnTimer(uintptr_t) override { throw std::runtime_error("the timer handler failed"); }
+  void OnPaint() override { throw std::runtime_error("the paint handler failed"); }
+
+ private:
+  LRESULT OnThrow(WPARAM, LPARAM) { throw std::runtime_error("the message handler failed"); }
+  LRESULT OnAnswer(WPARAM, LPARAM) { return 7; }
+};
+
+const MessageMap<ThrowingWindow>& ThrowingWindow::GetMessageMap() {
+  static const MessageMap<ThrowingWindow> map{
+      .messages = {{WM_USER + 1, &ThrowingWindow::OnThrow},
+                   {WM_USER + 2, &ThrowingWindow::OnAnswer}},
+      .commands = {},
+      .updates = {},
+  };
+  return map;
+}
+HARBO_IMPLEMENT_MESSAGE_MAP(ThrowingWindow, CFrameWnd)
+
+std::vector<std::string> g_reported;
+
+class HandlerFailures : public testing::Test {
+ protected:
+  void SetUp() override {
+    g_reported.clear();
+    win::SetHandlerFailureSink([](const char* what) { g_reported.emplace_back(what); });
+    ASSERT_TRUE(window_.Create("w", 0, Rect(), nullptr));
+  }
+  void TearDown() override {
+    window_.DestroyWindow();
+    win::SetHandlerFailureSink(nullptr);
+  }
+
+  // Runs the event loop until something was reported or a few seconds passed.
+  static void RunUntilReported() {
+    QElapsedTimer clock;
+    clock.start();
+    while (g_reported.empty() && clock.elapsed() < 5000) QCoreApplication::processEvents();
+  }
+
+  // The process goes on: the window still answers.
+  void ExpectReportedAndStillAnswering(const char* text) {
+    ASSERT_EQ(g_reported.size(), 1u);
+    EXPECT_NE(g_reported[0].find(text), std::string::npos) << g_reported[0];
+    EXPECT_EQ(window_.SendMessage(WM_USER + 2), 7);
+  }
+
+  ThrowingWindow window_;
+};
+
+TEST_F(HandlerFailures, ASentMessageIsAnsweredWithZero) {
+  EXPECT_EQ(window_.SendMessage(WM_USER + 1), 0);
+  ExpectReportedAndStillAnswering("the message handler failed");
+}
+
+TEST_F(HandlerFailures, APostedMessageDoesNotLeaveTheMessageLoop) {
+  ASSERT_EQ(window_.PostMessage(WM_USER + 1), 1);
+  RunUntilReported();
+  ExpectReportedAndStillAnswering("the message handler failed");
+}
+
+TEST_F(HandlerFailures, ATimerGoesOnRunning) {
+  window_.SetTimer(1, 1);
+  RunUntilReported();
+  window_.KillTimer(1);
+  ASSERT_FALSE(g_reported.empty());
+  g_reported.resize(1);
+  ExpectReportedAndStillAnswering("the timer handler failed");
+}
+
+TEST_F(HandlerFailures, APaintLeavesTheToolkitsPaintingAlone) {
+  window_.ShowWindow(SW_SHOW);
+  window_.widget()->repaint();
+  RunUntilReported();
+  ASSERT_FALSE(g_reported.empty());
+  g_reported.resize(1);
+  ExpectReportedAndStillAnswering("the paint handler failed");
+}
+
+TEST_F(HandlerFailures, ATreeSelectionHandlerIsCaughtAtTheToolkitsSignal) {
+  CTreeCtrl tree;
+  ASSERT_TRUE(tree.Create("t", 0, Rect(), nullptr));
+  tree.SetSelectionHandler(
+      [](HTREEITEM, HTREEITEM) { throw std::logic_error("selection failed"); });
+  EXPECT_TRUE(tree.SelectItem(tree.InsertItem("a", 1)));
+  ExpectReportedAndStillAnswering("selection failed");
+}
+
+}  // namespace
