@@ -8,6 +8,7 @@
 #include "host/SuiteRegistry.h"
 #include "platform/fileio/FileIo.h"
 #include "platform/shell/Shell.h"
+#include "platform/win/HandlerFailure.h"
 #include "platform/win/Wnd.h"
 
 namespace {
@@ -158,6 +159,12 @@ int32_t ModuleOfOperation(int operationCode) {
   }
 }
 
+// A window handler that threw: the message was answered with 0; the suite's error record
+// says what happened.
+void ReportHandlerFailure(const char* what) {
+  suite::ReportError(suite::kErrorHandlerThrew, 0, 0, TextOf(what), 1);
+}
+
 }  // namespace
 
 CHarboPhotoApp& TheApp() {
@@ -169,7 +176,9 @@ CHarboPhotoApp::CHarboPhotoApp()
     : title_(Lit("Harbo Suite アルバム")),
       helpFile_("HbsAlbum.chm"),
       albumFolderName_("Album"),
-      registryRoot_(HKEY_CURRENT_USER) {}
+      registryRoot_(HKEY_CURRENT_USER) {
+  win::SetHandlerFailureSink(&ReportHandlerFailure);
+}
 
 Cp932String CHarboPhotoApp::Join(const Cp932String& a, const Cp932String& b) {
   return suite::JoinPath({a, b});
