@@ -179,7 +179,6 @@ class RowSink {
 
  private:
   BitmapHandle* bitmap_;
-  int width_;
   int next_ = 0;
   Buffer row_;
   std::unique_ptr<RowResampler> resampler_;

@@ -45,6 +45,7 @@ bool InjectedFailure() {
 namespace detail {
 
 void Charge(size_t bytes) {
+  if (bytes == 0) return;
   if (InjectedFailure()) throw std::bad_alloc();
   if (TryCount(bytes)) return;
   EmptyPool();

@@ -209,7 +209,7 @@ void RowResampler::Push(const uint8_t* sourceRow) noexcept {
   while (s.firstOpen < rows && LastOf(s.down.taps[s.firstOpen]) <= y) s.Finish(s.firstOpen++);
 }
 
-RowSink::RowSink(int width, int height, BitmapHandle* bitmap) : bitmap_(bitmap), width_(width) {
+RowSink::RowSink(int width, int height, BitmapHandle* bitmap) : bitmap_(bitmap) {
   if (width == bitmap->width && height == bitmap->height) return;
   row_.Resize(static_cast<size_t>(width) * 4);
   resampler_ = std::make_unique<RowResampler>(width, height, CanvasOf(*bitmap));
