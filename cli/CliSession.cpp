@@ -8,7 +8,6 @@
 #include "host/SuitePath.h"
 #include "host/SuiteRegistry.h"
 
-
 bool CliSession::Open(const CliOptions& options) {
   // The album keeps absolute paths in its records, so a relative folder is made absolute.
   std::error_code ignored;
