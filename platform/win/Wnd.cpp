@@ -178,14 +178,14 @@ void CWnd::WidgetGone() {
 }
 
 bool CWnd::MoveWindow(int x, int y, int width, int height, bool repaint) {
-  if (!alive_) return false;
+  if (!HasWidget()) return false;
   widget_->setGeometry(x, y, width, height);
   if (repaint) widget_->update();
   return true;
 }
 
 bool CWnd::ShowWindow(int command) {
-  if (!alive_) return false;
+  if (!HasWidget()) return false;
   const bool wasVisible = widget_->isVisible();
   if (command == SW_HIDE) {
     widget_->hide();
@@ -198,53 +198,53 @@ bool CWnd::ShowWindow(int command) {
 }
 
 bool CWnd::IsWindowVisible() const {
-  return alive_ && widget_->isVisible();
+  return HasWidget() && widget_->isVisible();
 }
 
 bool CWnd::EnableWindow(bool enable) {
-  if (!alive_) return false;
+  if (!HasWidget()) return false;
   const bool wasDisabled = !widget_->isEnabled();
   widget_->setEnabled(enable);
   return wasDisabled;
 }
 
 bool CWnd::IsWindowEnabled() const {
-  return alive_ && widget_->isEnabled();
+  return HasWidget() && widget_->isEnabled();
 }
 
 bool CWnd::IsZoomed() const {
-  return alive_ && widget_->isMaximized();
+  return HasWidget() && widget_->isMaximized();
 }
 
 RECT CWnd::GetWindowRect() const {
-  if (!alive_) return {};
+  if (!HasWidget()) return {};
   const QRect g = widget_->geometry();
   return RECT{g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
 }
 
 RECT CWnd::GetClientRect() const {
-  if (!alive_) return {};
+  if (!HasWidget()) return {};
   return RECT{0, 0, widget_->width(), widget_->height()};
 }
 
 void CWnd::SetWindowText(const Cp932String& text) {
-  if (alive_) widget_->setWindowTitle(QtText::FromCp932(text));
+  if (HasWidget()) widget_->setWindowTitle(QtText::FromCp932(text));
 }
 
 Cp932String CWnd::GetWindowText() const {
-  return alive_ ? QtText::ToCp932Lossy(widget_->windowTitle()) : Cp932String();
+  return HasWidget() ? QtText::ToCp932Lossy(widget_->windowTitle()) : Cp932String();
 }
 
 void CWnd::Invalidate() {
-  if (alive_) widget_->update();
+  if (HasWidget()) widget_->update();
 }
 
 void CWnd::SetFocus() {
-  if (alive_) widget_->setFocus();
+  if (HasWidget()) widget_->setFocus();
 }
 
 bool CWnd::HasFocus() const {
-  return alive_ && widget_->hasFocus();
+  return HasWidget() && widget_->hasFocus();
 }
 
 uintptr_t CWnd::SetTimer(uintptr_t id, UINT milliseconds) {

@@ -97,6 +97,9 @@ class CWnd {
   void DestroyChildren();
   // Called by the widget when the toolkit deletes it before the window was destroyed.
   void WidgetGone();
+  // The window is alive and still has its widget: while a window whose widget the toolkit
+  // deleted first is told WM_DESTROY, it answers as a window without size or state.
+  bool HasWidget() const { return alive_ && widget_ != nullptr; }
 
   WindowWidget* widget_ = nullptr;
   HWND parent_ = nullptr;

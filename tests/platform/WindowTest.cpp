@@ -90,6 +90,38 @@ TEST(Windows, AChildWindowNeedsALiveParentAndGoesWithIt) {
   EXPECT_FALSE(IsWindow(&child));
 }
 
+// A window that looks at itself while it is told that it goes, as frames that store their
+// placement do.
+class SelfInspectingWindow : public CWnd {
+ public:
+  RECT clientAtDestroy{1, 1, 1, 1};
+  bool told = false;
+
+  LRESULT WindowProc(UINT message, WPARAM w, LPARAM l) override {
+    if (message == WM_DESTROY) {
+      told = true;
+      clientAtDestroy = GetClientRect();
+      IsWindowVisible();
+      ShowWindow(SW_HIDE);
+      MoveWindow(0, 0, 10, 10, true);
+      EnableWindow(false);
+      Invalidate();
+      SetWindowText("gone");
+      GetWindowText();
+    }
+    return CWnd::WindowProc(message, w, l);
+  }
+};
+
+TEST(Windows, AWindowWhoseWidgetTheToolkitDeletedFirstAnswersAsOneWithoutSize) {
+  SelfInspectingWindow window;
+  ASSERT_TRUE(window.Create("w", 0, Rect(), nullptr));
+  delete window.widget();
+  EXPECT_TRUE(window.told);
+  EXPECT_EQ(window.clientAtDestroy.right, 0);
+  EXPECT_FALSE(IsWindow(&window));
+}
+
 TEST(Windows, CommandsRouteThroughTheMapAndUpdatesFillTheState) {
   MappedWindow w;
   ASSERT_TRUE(w.Create("w", 0, Rect(), nullptr));
