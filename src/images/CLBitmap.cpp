@@ -8,9 +8,9 @@
 #include "host/SuiteRegistry.h"
 #include "images/CLBmpCashList.h"
 #include "platform/fileio/FileIo.h"
+#include "platform/fileio/TempFileName.h"
 #include "platform/gdi/CDC.h"
 #include "platform/imaging/Imaging.h"
-#include "platform/fileio/TempFileName.h"
 #include "platform/shell/ShellIcons.h"
 
 namespace {
@@ -345,7 +345,8 @@ int CLBitmap::DrawFitted(CDC& dc, const RECT& rect, const Cp932String& path, REC
 bool CLBitmap::IsPortrait(const Cp932String& path) {
   if (fileInfo_ == nullptr && !EnsureFileInfo(path)) return false;
   const BitmapSize s = FileSize();
-  return adjustments_.TurnsSideways() ? s.width > s.height : s.width <= s.height;
+  // Not wider than high as shown: a square stands upright however it is turned.
+  return adjustments_.TurnsSideways() ? s.width >= s.height : s.width <= s.height;
 }
 
 int CLBitmap::SaveAdjustedCopy(const Cp932String& path, const Cp932String& destination,

@@ -122,6 +122,12 @@ TEST_F(CLBitmapLoad, DrawFittedCentresTheDisplaySizeAndPortraitFollowsRotation) 
   EXPECT_FALSE(b.IsPortrait(path));
   b.adjustments().rotation = 270;
   EXPECT_TRUE(b.IsPortrait(path));
+  const std::string square = Jpeg(300, 300, "square.jpg");
+  for (int16_t rotation : {0, 90, 180, 270}) {
+    CLBitmap s;
+    s.adjustments().rotation = rotation;
+    EXPECT_TRUE(s.IsPortrait(square)) << "a square turned by " << rotation;
+  }
 }
 
 struct AdjustmentCase {
