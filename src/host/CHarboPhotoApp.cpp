@@ -180,6 +180,10 @@ CHarboPhotoApp::CHarboPhotoApp()
   win::SetHandlerFailureSink(&ReportHandlerFailure);
 }
 
+CHarboPhotoApp::~CHarboPhotoApp() {
+  win::SetHandlerFailureSink(nullptr);
+}
+
 Cp932String CHarboPhotoApp::Join(const Cp932String& a, const Cp932String& b) {
   return suite::JoinPath({a, b});
 }

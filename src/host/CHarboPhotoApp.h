@@ -38,6 +38,8 @@ class CHarboPhotoApp : public CWinAppCdma {
   static constexpr const char* kSuiteKey = "Software\\Pelkin Soft\\Harbo Suite";
 
   CHarboPhotoApp();
+  // The platform's handler-failure sink points into the module: it goes with the module.
+  ~CHarboPhotoApp() override;
 
   const Cp932String& title() const { return title_; }
   const Cp932String& helpFile() const { return helpFile_; }
