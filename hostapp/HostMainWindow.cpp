@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -51,6 +53,7 @@ bool HostMainWindow::Start(QString* error) {
   BuildMenus();
   RouteTreeSelection();
   RouteMessagesToAlbum(&album_);
+  WatchPhone();
   return true;
 }
 
@@ -129,8 +132,25 @@ void HostMainWindow::BuildMenus() {
 
 void HostMainWindow::RouteTreeSelection() {
   tree_.SetSelectionHandler([this](HTREEITEM selected, HTREEITEM previous) {
-    if (albumRunning_) album_.OrbPhotoTreeItemSelect(0, static_cast<int32_t>(previous), selected);
+    if (albumRunning_) album_.OrbPhotoTreeItemSelect(0, previous, selected);
   });
+}
+
+// A phone is connected while its folder exists: the album hears of every change, so that
+// the phone buttons follow.
+void HostMainWindow::WatchPhone() {
+  if (options_.phoneFolder.isEmpty()) return;
+  phoneConnected_ = QFileInfo(options_.phoneFolder).isDir();
+  auto* watcher = new QFileSystemWatcher(this);
+  watcher->addPath(QFileInfo(options_.phoneFolder).absolutePath());
+  connect(watcher, &QFileSystemWatcher::directoryChanged, this, [this] { PhoneMayHaveChanged(); });
+}
+
+void HostMainWindow::PhoneMayHaveChanged() {
+  const bool connected = QFileInfo(options_.phoneFolder).isDir();
+  if (connected == phoneConnected_ || !albumRunning_) return;
+  phoneConnected_ = connected;
+  album_.OrbPhotoChangeMobilePhone();
 }
 
 void HostMainWindow::AlbumAreaResized(int width, int height) {

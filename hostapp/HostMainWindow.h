@@ -35,6 +35,8 @@ class HostMainWindow : public QMainWindow {
   void ShowAlbum();
   void BuildMenus();
   void RouteTreeSelection();
+  void WatchPhone();
+  void PhoneMayHaveChanged();
   void AlbumAreaResized(int width, int height);
   void Command(UINT id);
   void HostCommand(UINT id);
@@ -53,4 +55,5 @@ class HostMainWindow : public QMainWindow {
   MenuBridge* menus_ = nullptr;
   HMENU albumMenu_ = nullptr;
   bool albumRunning_ = false;
+  bool phoneConnected_ = false;
 };

@@ -424,10 +424,26 @@ bool CHarboPhotoApp::WriteText(const Cp932String& section, const Cp932String& na
   return rc == ERROR_REG_SUCCESS;
 }
 
+Cp932String CHarboPhotoApp::NotAcceptedText() {
+  return Lit("操作を受け付けません。");
+}
+
+Cp932String CHarboPhotoApp::ErrorText() {
+  return Lit("エラーが発生しました。");
+}
+
 int CHarboPhotoApp::CheckPhoneAccess(int operationCode) {
+  // Without the host's main window nobody can grant the operation.
+  if (suite::Context() != nullptr && !IsWindow(suite::Context()->hostMainWindow)) {
+    AlbumMessageBox(NotAcceptedText(), MB_ICONEXCLAMATION);
+    return 0;
+  }
   if (suite::GetRunningPhoneOperation(0) != 0) {
     CExclusive wait(tool() != nullptr ? tool()->hostWindow() : nullptr);
-    if (wait.DoModal() != IDOK) return 0;
+    const intptr_t answer = wait.DoModal();
+    // A wait dialog that cannot be shown leaves the check without an answer.
+    if (answer == -1) AlbumMessageBox(ErrorText(), MB_ICONEXCLAMATION);
+    if (answer != IDOK) return 0;
   }
   int32_t reason = 0;
   const int32_t module = ModuleOfOperation(operationCode);

@@ -93,6 +93,10 @@ class CHarboPhotoApp : public CWinAppCdma {
   // 1 when the album may talk to the phone for the operation code (7, 9, 11); otherwise 0
   // and the user has been told why.
   int CheckPhoneAccess(int operationCode);
+  // The generic answers of the phone access check: the host cannot take the operation, or
+  // the check itself failed.
+  static Cp932String NotAcceptedText();
+  static Cp932String ErrorText();
   // Opens a file or address in its program; 1 on success, else 0 and the message to show.
   int OpenDocument(const Cp932String& target, Cp932String* message);
   BOOL PreTranslateMessage(MSG* msg) override;

@@ -1,9 +1,11 @@
 #include "host/CMainFrame.h"
 
+#include "browse/IndexTree.h"
 #include "host/CCDialogExPh.h"
 #include "host/CHarboPhotoApp.h"
 #include "host/SuiteContext.h"
 #include "host/SuiteRegistry.h"
+#include "platform/phonelib/PhoneLib.h"
 #include "resources/CommandIds.h"
 #include "resources/MenuResources.h"
 
@@ -88,6 +90,8 @@ bool CMainFrame::CreateFrame(HWND parent, const RECT& rect) {
   phoneBlock_ = TheApp().phoneBlock();
   if (!Create({}, WS_CHILD, rect, parent)) return false;
   TheApp().SetMainWindow(this);
+  phoneState_ = ReadPhoneState();
+  RefreshPhoneWindows();
   return true;
 }
 
@@ -140,18 +144,44 @@ void CMainFrame::OnHostShow(int /*command*/) {
   OnPhoneChanged();
 }
 
-// While the phone is in state 5 the host's phone windows follow whether phone commands
-// may run; any other state leaves them as they are.
 void CMainFrame::OnPhoneChanged() {
-  if (phoneState_ != 5) return;
+  phoneState_ = ReadPhoneState();
+  RefreshPhoneWindows();
+}
+
+void CMainFrame::SetTransfer(int transfer) {
+  transfer_ = transfer;
+  if (transfer == 0) OnPhoneChanged();
+}
+
+int CMainFrame::ReadPhoneState() {
+  if (suite::IsPhoneConnected() != 1) return 0;
+  CProfile* profile = CreateProfile();
+  CdmaCommState state;
+  const bool reads = profile != nullptr && profile->GetCdmaCommState(&state) != 0;
+  DeleteProfile(profile);
+  return reads ? kPhoneReady : 0;
+}
+
+// While the phone is ready the host's phone windows follow whether phone commands may
+// run; in any other state they stay as they are.
+void CMainFrame::RefreshPhoneWindows() {
+  if (phoneState_ != kPhoneReady) return;
   Cp932String ignored;
   const bool allowed = phoneBlock_ == 0 && !suite::IsPhoneBlocked({}, &ignored) && transfer_ == 0;
   suite::EnableHostWindow1(allowed);
   suite::EnableHostWindow2(allowed);
 }
 
-LRESULT CMainFrame::OnTreeItemSelect(WPARAM selected, LPARAM /*previous*/) {
-  selectedNode_ = static_cast<LPARAM>(selected);
+// Node handles are pointer-sized all the way from the host: a handle cut short would
+// never equal the node it came from.
+LRESULT CMainFrame::OnTreeItemSelect(WPARAM selected, LPARAM previous) {
+  const auto node = static_cast<HTREEITEM>(selected);
+  selectedNode_ = node;
+  SuiteContext* context = suite::Context();
+  CTreeCtrl* tree = context != nullptr ? context->indexTree : nullptr;
+  if (tree != nullptr && node != previous && tree->GetItemData(node) != indextree::kSearch)
+    indextree::RemoveSearchNode(tree);
   return 0;
 }
 

@@ -28,9 +28,17 @@ class CMainFrame : public CFrameWnd {
   // the normal show state.
   void SaveSettings(bool fromDestroyEntry);
   void LoadSettings();
-  // The host showed or hid the frame, or the connected phone changed.
+  // The phone state in which the host's phone windows follow whether phone commands may
+  // run: a phone is connected and its profile reads.
+  static constexpr int kPhoneReady = 5;
+
+  // The host showed or hid the frame, or the connected phone changed: the phone state is
+  // read again and the phone-dependent state refreshed.
   void OnHostShow(int command);
   void OnPhoneChanged();
+  // A phone transfer started (non-zero) or ended (0); its end refreshes the phone state.
+  void SetTransfer(int transfer);
+  int phoneState() const { return phoneState_; }
 
   bool thumbnailShown() const { return thumbnailShown_; }
   bool easyPrintShown() const { return easyPrintShown_; }
@@ -46,6 +54,8 @@ class CMainFrame : public CFrameWnd {
 
  private:
   bool CreateFrame(HWND parent, const RECT& rect);
+  static int ReadPhoneState();
+  void RefreshPhoneWindows();
 
   LRESULT OnTreeItemSelect(WPARAM selected, LPARAM previous);
   LRESULT OnShowPhotoByName(WPARAM w, LPARAM l);

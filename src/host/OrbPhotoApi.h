@@ -26,7 +26,7 @@ ORBPHOTO_API int OrbPhotoChangeMobilePhone();
 ORBPHOTO_API int OrbPhotoSaveData();
 ORBPHOTO_API int OrbPhotoChangeDataFolder(const char* dataFolder, const char* userName);
 ORBPHOTO_API int OrbPhotoTreeSetting(const HostParameterBlock* block, int flag);
-ORBPHOTO_API int OrbPhotoTreeItemSelect(int32_t a, int32_t b, intptr_t c);
+ORBPHOTO_API int OrbPhotoTreeItemSelect(int32_t a, intptr_t b, intptr_t c);
 ORBPHOTO_API int OrbPhotoDataConvert(DataConversionBlock* block);
 ORBPHOTO_API int OrbPhotoDataConvertPrev(DataConversionBlock* block);
 ORBPHOTO_API int OrbPhotoDataConvertError(DataConversionBlock* block);

@@ -10,6 +10,7 @@
 #include "host/OrbPhotoApi.h"
 #include "host/SuiteRegistry.h"
 #include "library/DataConversion.h"
+#include "platform/phonelib/PhoneLib.h"
 #include "resources/CommandIds.h"
 #include "resources/MenuResources.h"
 
@@ -25,8 +26,9 @@ Result Guarded(Result onFailure, Body body) {
   }
 }
 
-// The application object exists from the moment the module is loaded.
-const bool kAppMade = (TheApp(), true);
+// The application object exists from the moment the module is loaded, and the phone
+// library is started once.
+const bool kAppMade = (TheApp(), _InitCdmaBinDll(), true);
 
 void UpdateMenuItem(CMenu* menu, int index, CMainFrame* frame) {
   UINT id = menu->GetMenuItemID(index);
@@ -137,6 +139,7 @@ ORBPHOTO_API int OrbPhotoChangeUser(const char* /*userName*/) {
     TheApp().SaveLibrary();
     TheApp().OpenUserAlbum();
     frame->LoadSettings();
+    BuildIndexTree();
     return 1;
   });
 }
@@ -187,6 +190,7 @@ ORBPHOTO_API int OrbPhotoChangeDataFolder(const char* dataFolder, const char* us
     app.SetDataFolder(dataFolder != nullptr ? dataFolder : "", user);
     app.OpenUserAlbum();
     if (MainFrame() != nullptr) MainFrame()->LoadSettings();
+    BuildIndexTree();
     suite::PostAlbumChanged(1);
     return 1;
   });
@@ -200,7 +204,7 @@ ORBPHOTO_API int OrbPhotoTreeSetting(const HostParameterBlock* block, int flag) 
   });
 }
 
-ORBPHOTO_API int OrbPhotoTreeItemSelect(int32_t /*a*/, int32_t b, intptr_t c) {
+ORBPHOTO_API int OrbPhotoTreeItemSelect(int32_t /*a*/, intptr_t b, intptr_t c) {
   return Guarded(1, [&] {
     if (CMainFrame* frame = MainFrame())
       SendMessage(frame, WM_USER + 0x221, static_cast<WPARAM>(c), static_cast<LPARAM>(b));

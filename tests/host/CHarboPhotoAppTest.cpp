@@ -336,6 +336,13 @@ TEST_F(PhoneAccess, EachRefusalReasonShowsItsMessage) {
   EXPECT_EQ(suite_.Entries(), 0);
 }
 
+TEST_F(PhoneAccess, WithoutTheHostsWindowTheOperationIsNotAccepted) {
+  suite_.host.DestroyWindow();
+  EXPECT_EQ(TheApp().CheckPhoneAccess(7), 0);
+  EXPECT_EQ(LastBox(), "操作を受け付けません。");
+  EXPECT_EQ(suite_.Entries(), 0);
+}
+
 TEST_F(PhoneAccess, Reason8MeansNoPhoneOnlyWhenNoneIsConnected) {
   Refuse(8);
   suite_.host.phoneConnected = 0;

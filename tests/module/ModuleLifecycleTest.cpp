@@ -4,11 +4,17 @@
 
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "host/OrbPhotoApi.h"
+#include "library/PhotoFileRecord.h"
+#include "platform/phonelib/PhoneLib.h"
+#include "platform/phonelib/PhoneProfile.h"
 #include "platform/registry/Registry.h"
+#include "platform/win/Controls.h"
 #include "platform/win/Menu.h"
 #include "platform/win/TreeCtrl.h"
 #include "tests/support/FakeHost.h"
@@ -138,6 +144,29 @@ class ModuleLifecycle : public testing::Test {
   std::string usersFolder_;
   HostParameterBlock block_{};
 };
+
+// A plain catalogue (version 3) of one photo of the year, with the photo's file made too.
+void WriteCatalogue(const std::string& album, int year) {
+  std::filesystem::create_directories(album);
+  const std::string photo = album + "/p" + std::to_string(year) + ".jpg";
+  std::ofstream(photo, std::ios::binary) << "jpeg";
+  PhotoFileRecord r{};
+  r.flags = 4;
+  std::strncpy(r.path, photo.c_str(), sizeof r.path - 1);
+  r.year = static_cast<uint16_t>(year);
+  r.month = r.day = 1;
+  std::ofstream out(album + "/HBPH0200.dat", std::ios::binary | std::ios::trunc);
+  out << "PHOTOALBUM0003";
+  out.write(reinterpret_cast<const char*>(&r), sizeof r);
+  out << std::string(13, '\0');
+}
+
+std::vector<std::string> NodeTexts(const CTreeCtrl& tree) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < tree.GetCount(); ++i)
+    texts.push_back(cp932::ToUtf8Lossy(tree.GetItemText(tree.GetItemAt(i))));
+  return texts;
+}
 
 // Every file and folder below a folder, by its path relative to it.
 std::set<std::string> Tree(const std::string& folder) {
@@ -375,4 +404,63 @@ TEST_F(ModuleLifecycle, AfterTheHostDestroysItsWindowFirstEveryEntryPointIsHarml
   // A new frame cannot be made in the host's window that is gone; nothing is left behind.
   EXPECT_EQ(m().OrbPhotoCreateWindows(&block_), nullptr);
   EXPECT_EQ(m().OrbPhotoGetWnd(), nullptr);
+}
+
+TEST_F(ModuleLifecycle, TheModuleStartsThePhoneLibraryOnceWhenItLoads) {
+  EXPECT_EQ(phonelib::InitCountForTest(), 1);
+}
+
+TEST_F(ModuleLifecycle, ChangingTheUserOrTheDataFolderRebuildsTheIndexTree) {
+  WriteCatalogue(usersFolder_ + "/taro/Album", 2020);
+  WriteCatalogue(usersFolder_ + "/jiro/Album", 2023);
+  ASSERT_NE(CreateShownFrame(), nullptr);
+  EXPECT_EQ(NodeTexts(tree_), (std::vector<std::string>{"全て", "2020年", "お気に入り"}));
+  m().OrbPhotoChangeDataFolder(usersFolder_.c_str(), "jiro");
+  EXPECT_EQ(NodeTexts(tree_), (std::vector<std::string>{"全て", "2023年", "お気に入り"}));
+  // The user change saves the library and reloads it; the tree is built again from it.
+  tree_.DeleteAllItems();
+  m().OrbPhotoChangeUser("jiro");
+  EXPECT_EQ(NodeTexts(tree_), (std::vector<std::string>{"全て", "2023年", "お気に入り"}));
+}
+
+TEST_F(ModuleLifecycle, TreeNodesArePointerSizedFromTheHostToTheFrame) {
+  ASSERT_NE(CreateShownFrame(), nullptr);
+  tree_.InsertItem(cp932::Lit("検索結果"), 0x40000);
+  const int withSearch = tree_.GetCount();
+  const intptr_t node = (intptr_t{1} << 40) + 7;
+  m().OrbPhotoTreeItemSelect(0, node, node);
+  EXPECT_EQ(tree_.GetCount(), withSearch) << "the same node again keeps the search results";
+  m().OrbPhotoTreeItemSelect(0, node, node + 1);
+  EXPECT_EQ(tree_.GetCount(), withSearch - 1) << "another node takes them away";
+}
+
+TEST_F(ModuleLifecycle, TheHostsPhoneWindowsFollowThePhoneAndWhatBlocksIt) {
+  const std::string phone = temp_.file("phone");
+  std::filesystem::create_directories(phone);
+  std::ofstream(phone + "/" + phonelib::kProfileFileName)
+      << phonelib::FormatPhoneProfile({1, 100000, 2000000});
+  phonelib::SetPhoneFolder(phone);
+  CButton read, send;
+  ASSERT_TRUE(read.Create("read", WS_CHILD, RECT{0, 0, 10, 10}, &suite_.host));
+  ASSERT_TRUE(send.Create("send", WS_CHILD, RECT{0, 0, 10, 10}, &suite_.host));
+  suite_.context.lockWindow1 = &read;
+  suite_.context.lockWindow2 = &send;
+  read.EnableWindow(false);
+  send.EnableWindow(false);
+
+  ASSERT_NE(CreateShownFrame(), nullptr);
+  EXPECT_TRUE(read.IsWindowEnabled() && send.IsWindowEnabled()) << "a ready phone, nothing blocks";
+  suite_.context.hostReady = 0;
+  m().OrbPhotoChangeMobilePhone();
+  EXPECT_FALSE(read.IsWindowEnabled() || send.IsWindowEnabled()) << "the host is not ready";
+  suite_.context.hostReady = 1;
+  suite_.host.phoneConnected = 0;
+  m().OrbPhotoChangeMobilePhone();
+  EXPECT_FALSE(read.IsWindowEnabled()) << "without a phone the windows stay as they are";
+  suite_.host.phoneConnected = 1;
+  m().OrbPhotoShowWindow(SW_SHOW);
+  EXPECT_TRUE(read.IsWindowEnabled() && send.IsWindowEnabled());
+  m().OrbPhotoDestroyWindows();
+  suite_.context.lockWindow1 = suite_.context.lockWindow2 = nullptr;
+  phonelib::SetPhoneFolder("");
 }
