@@ -13,6 +13,12 @@
 
 namespace {
 
+// The client point packed into a mouse message's second parameter (signed 16-bit halves).
+POINT PointOf(LPARAM l) {
+  const auto bits = static_cast<uintptr_t>(l);
+  return POINT{static_cast<int16_t>(LOWORD(bits)), static_cast<int16_t>(HIWORD(bits))};
+}
+
 std::unordered_set<const CWnd*>& LiveWindows() {
   static std::unordered_set<const CWnd*> windows;
   return windows;
@@ -308,6 +314,15 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM w, LPARAM l) {
       return 0;
     case WM_PAINT:
       OnPaint();
+      return 0;
+    case WM_LBUTTONDOWN:
+      OnLButtonDown(PointOf(l));
+      return 0;
+    case WM_LBUTTONUP:
+      OnLButtonUp(PointOf(l));
+      return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove(PointOf(l));
       return 0;
     case WM_COMMAND:
       return OnCommand(w, l);

@@ -85,6 +85,10 @@ class CWnd {
   virtual void OnShowWindow(bool /*show*/, UINT /*status*/) {}
   virtual void OnTimer(uintptr_t /*id*/) {}
   virtual void OnPaint() {}
+  // The left mouse button and the mouse's moves, at a point of the client area.
+  virtual void OnLButtonDown(POINT /*point*/) {}
+  virtual void OnLButtonUp(POINT /*point*/) {}
+  virtual void OnMouseMove(POINT /*point*/) {}
   virtual BOOL OnCommand(WPARAM w, LPARAM l);
   // Called once the window is gone; the object may delete itself here.
   virtual void PostNcDestroy() {}
