@@ -1,0 +1,14 @@
+// Icons compiled into the platform library, found by the resource numbers the album uses
+// (the picture ":/icons/<number>.png" of the toolkit's resource system). An icon is shared
+// by the whole process and never destroyed, as the system's shared icons are.
+#pragma once
+
+namespace gdi {
+struct Icon;
+}  // namespace gdi
+
+using HICON = gdi::Icon*;
+
+// The icon of the resource number scaled to width x height; null when there is no such
+// resource or the size is not positive.
+HICON LoadIconResource(int resource, int width, int height);
