@@ -2,8 +2,10 @@
 // album itself never includes this header.
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPoint>
 #include <memory>
 
 #include "platform/gdi/CDC.h"
@@ -13,6 +15,15 @@ struct CDC::Impl {
   std::unique_ptr<QPainter> ownedPainter;  // painters the context made itself
   QPainter* painter = nullptr;
   QSize size;
+  // What is selected for drawing; null handles stand for the defaults.
+  HPEN pen = nullptr;
+  HBRUSH brush = nullptr;
+  HFONT font = nullptr;
+  QFont textFont;  // the selected font as the toolkit's, made once at selection
+  COLORREF textColour = 0;
+  COLORREF backgroundColour = 0xFFFFFF;
+  int backgroundMode = 2;  // OPAQUE
+  QPoint position;
 };
 
 namespace gdi {
