@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "library/AlbumDatabase.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -47,6 +48,15 @@ class AlbumCommands : public testing::Test {
     while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) run.out.append(buffer, n);
     run.status = WEXITSTATUS(pclose(pipe));
     return run;
+  }
+
+  // The first field of each line: the titles, in the order listed.
+  static std::vector<std::string> Titles(const std::string& text) {
+    std::vector<std::string> titles;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+      titles.push_back(line.substr(0, line.find('\t')));
+    return titles;
   }
 
   static int Lines(const std::string& text) {
@@ -124,6 +134,38 @@ TEST_F(AlbumCommands, DatabaseDumpShowsARelativePathAsStored) {
   const ToolRun dump = Album("db-dump '" + Database() + "'");
   EXPECT_EQ(dump.status, 0);
   EXPECT_NE(dump.out.find("\n*/Pc/beach.jpg\t"), std::string::npos) << dump.out;
+}
+
+TEST_F(AlbumCommands, ListSortsAsTheViewsDoWithCaseIgnoredAndUnknownDatesLast) {
+  struct Photo {
+    const char* name;
+    uint16_t year, month;
+  } photos[] = {{"Beach.jpg", 2024, 5},
+                {"apple.jpg", 65535, 65535},
+                {"beach.jpg", 2023, 1},
+                {"Apple.png", 2024, 6}};
+  std::vector<albumdb::Entry> entries;
+  for (const Photo& p : photos) {
+    Write("photos/" + std::string(p.name), p.name);
+    albumdb::Entry& e = entries.emplace_back();
+    std::snprintf(e.record.path, sizeof e.record.path, "%s",
+                  temp_.file("photos/" + std::string(p.name)).c_str());
+    e.record.flags = 4;
+    e.record.year = p.year, e.record.month = p.month, e.record.day = p.year == 65535 ? 65535 : 1;
+    e.record.hour = e.record.minute = e.record.second = p.year == 65535 ? 65535 : 0;
+  }
+  const std::string album = temp_.file("data/Users/taro/Album");
+  std::filesystem::create_directories(album);
+  std::ofstream(Database(), std::ios::binary) << *albumdb::Serialize(entries, album);
+  using Names = std::vector<std::string>;
+  EXPECT_EQ(Titles(Album("list --sort name").out), (Names{"apple", "Apple", "Beach", "beach"}));
+  EXPECT_EQ(Titles(Album("list --sort date").out), (Names{"beach", "Beach", "Apple", "apple"}));
+  EXPECT_EQ(Titles(Album("list --sort date --descending").out),
+            (Names{"apple", "Apple", "Beach", "beach"}));
+  EXPECT_EQ(Titles(Album("list").out), (Names{"Beach", "apple", "beach", "Apple"}))
+      << "library order";
+  EXPECT_EQ(Album("list --sort colour").status, 2);
+  EXPECT_EQ(Album("list --descending").status, 2);
 }
 
 }  // namespace
