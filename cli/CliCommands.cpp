@@ -8,7 +8,7 @@ const std::vector<CliCommand>& CliCommandTable() {
       {"make-phone", "make-phone DIR", false, &RunMakePhone},
       {"exif", "exif FILE", true, &RunExif},
       {"import", "import PATH...", true, &RunImport},
-      {"list", "list", true, &RunList},
+      {"list", "list [--sort name|date|size|memo [--descending]]", true, &RunList},
       {"search",
        "search [--name K] [--memo K] [--from YYYYMMDD] [--to YYYYMMDD] [--min-kb N] [--max-kb N] "
        "[--photos] [--movies]",
