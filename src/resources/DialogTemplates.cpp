@@ -1,5 +1,10 @@
 #include "resources/DialogTemplates.h"
 
+#include "platform/win/Controls.h"
+#include "platform/win/IconCtrl.h"
+#include "platform/win/ListCtrl.h"
+#include "platform/win/ProgressCtrl.h"
+
 namespace res {
 namespace {
 
@@ -14,8 +19,37 @@ const std::vector<DialogTemplate>& Templates() {
             "他の処理にてケータイと通信中の為、しばらくお待ち下さい。", RECT{16, 16, 344, 64}},
            {ControlKind::kButton, IDCANCEL, "キャンセル", RECT{260, 84, 344, 112}},
        }},
+      // The buttons stand as for two; a list with one button moves the first to the middle.
+      {kDialogConfList,
+       "確認",
+       468,
+       250,
+       {
+           {ControlKind::kIcon, kControlConfIcon, "", RECT{8, 8, 40, 40}},
+           {ControlKind::kText, kControlConfText, "", RECT{48, 8, 460, 40}},
+           {ControlKind::kList, kControlConfList, "", RECT{8, 48, 288, 212}},
+           {ControlKind::kButton, IDOK, "OK", RECT{99, 220, 184, 242}},
+           {ControlKind::kButton, IDCANCEL, "ｷｬﾝｾﾙ", RECT{284, 220, 369, 242}},
+       }},
+      {kDialogProgMsg,
+       "お待ちください",
+       300,
+       70,
+       {
+           {ControlKind::kText, kControlProgText, "", RECT{12, 10, 288, 30}},
+           {ControlKind::kProgress, kControlProgBar, "", RECT{12, 38, 288, 56}},
+       }},
   };
   return templates;
+}
+
+template <class Control>
+std::unique_ptr<CWnd> Make(const ControlTemplate& t, HWND parent) {
+  const Cp932String text = cp932::Lit(t.text);
+  auto control = std::make_unique<Control>();
+  if (!control->Create(text, WS_CHILD | WS_VISIBLE, t.rect, parent, t.id)) return nullptr;
+  if constexpr (requires { control->SetText(text); }) control->SetText(text);
+  return control;
 }
 
 }  // namespace
@@ -24,6 +58,22 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
   for (const auto& t : Templates())
     if (t.id == id) return &t;
   return nullptr;
+}
+
+std::unique_ptr<CWnd> CreateControl(const ControlTemplate& control, HWND parent) {
+  switch (control.kind) {
+    case ControlKind::kButton:
+      return Make<CButton>(control, parent);
+    case ControlKind::kIcon:
+      return Make<CIconCtrl>(control, parent);
+    case ControlKind::kList:
+      return Make<CListCtrl>(control, parent);
+    case ControlKind::kProgress:
+      return Make<CProgressCtrl>(control, parent);
+    case ControlKind::kText:
+      break;
+  }
+  return Make<CStatic>(control, parent);
 }
 
 }  // namespace res

@@ -1,13 +1,15 @@
-// Dialog layouts, keyed by resource number: the caption, the size and the controls.
+// Dialog layouts, keyed by resource number: the caption, the client size and the controls.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "platform/win/WinTypes.h"
 
 namespace res {
 
-enum class ControlKind { kText, kButton };
+// kIcon shows a standard icon, kList is a report-style list, kProgress a progress bar.
+enum class ControlKind { kText, kButton, kIcon, kList, kProgress };
 
 struct ControlTemplate {
   ControlKind kind;
@@ -27,7 +29,22 @@ struct DialogTemplate {
 constexpr UINT kDialogPhoneWait = 24030;
 constexpr UINT kControlWaitText = 1001;
 
+// The confirmation list: an icon and a text over the list of photos, two buttons below.
+constexpr UINT kDialogConfList = 150;
+constexpr UINT kControlConfList = 1024;
+constexpr UINT kControlConfIcon = 1025;
+constexpr UINT kControlConfText = 1026;
+
+// The progress window: a text over a progress bar.
+constexpr UINT kDialogProgMsg = 153;
+constexpr UINT kControlProgBar = 1027;
+constexpr UINT kControlProgText = 1028;
+
 // The template of a dialog, or null when there is none.
 const DialogTemplate* FindDialogTemplate(UINT id);
+
+// Makes the control a template describes as a visible child of the parent, with its text;
+// null when the window cannot be made.
+std::unique_ptr<CWnd> CreateControl(const ControlTemplate& control, HWND parent);
 
 }  // namespace res
