@@ -3,10 +3,12 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
 #include <memory>
+#include <optional>
 
 #include "platform/gdi/CDC.h"
 
@@ -20,6 +22,7 @@ struct CDC::Impl {
   HBRUSH brush = nullptr;
   HFONT font = nullptr;
   QFont textFont;  // the selected font as the toolkit's, made once at selection
+  std::optional<QFontMetrics> textMetrics;  // made when first asked for
   COLORREF textColour = 0;
   COLORREF backgroundColour = 0xFFFFFF;
   int backgroundMode = 2;  // OPAQUE

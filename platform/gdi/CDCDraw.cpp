@@ -32,6 +32,11 @@ int AlignmentOf(UINT format) {
   return flags | ((format & DT_BOTTOM) ? Qt::AlignBottom : Qt::AlignTop);
 }
 
+const QFontMetrics& MetricsOf(CDC::Impl& impl) {
+  if (!impl.textMetrics) impl.textMetrics.emplace(impl.textFont);
+  return *impl.textMetrics;
+}
+
 int TextFlagsOf(UINT format) {
   int flags = AlignmentOf(format);
   if (format & DT_SINGLELINE) flags |= Qt::TextSingleLine;
@@ -68,6 +73,7 @@ HBRUSH CDC::SelectObject(HBRUSH brush) {
 HFONT CDC::SelectObject(HFONT font) {
   if (!impl_) return nullptr;
   impl_->textFont = GetObjectType(font) == OBJ_FONT ? gdi::ToQFont(font) : QFont();
+  impl_->textMetrics.reset();
   return std::exchange(impl_->font, font);
 }
 
@@ -120,9 +126,8 @@ int CDC::DrawText(const Cp932String& text, const RECT& rect, UINT format) {
   if (p == nullptr || text.empty()) return 0;
   QString shown = QtText::FromCp932(text);
   const QRect r = gdi::ToQRect(rect);
-  const QFontMetrics metrics(impl_->textFont);
   if ((format & DT_END_ELLIPSIS) && (format & DT_SINGLELINE))
-    shown = metrics.elidedText(shown, Qt::ElideRight, r.width());
+    shown = MetricsOf(*impl_).elidedText(shown, Qt::ElideRight, r.width());
   p->setFont(impl_->textFont);
   p->setPen(gdi::ToQColor(impl_->textColour));
   p->setBackgroundMode(impl_->backgroundMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
@@ -135,7 +140,7 @@ int CDC::DrawText(const Cp932String& text, const RECT& rect, UINT format) {
 
 SIZE CDC::GetTextExtent(std::string_view text) const {
   if (!impl_) return {};
-  const QFontMetrics metrics(impl_->textFont);
+  const QFontMetrics& metrics = MetricsOf(*impl_);
   const QString shown = QtText::FromCp932(Cp932String(text));
   return SIZE{metrics.horizontalAdvance(shown), metrics.height()};
 }
