@@ -13,6 +13,7 @@
 #include <map>
 
 #include "bench/images/BenchPhotos.h"
+#include "bench/images/BenchResults.h"
 #include "images/CLBitmap.h"
 #include "platform/imaging/Imaging.h"
 
@@ -131,8 +132,11 @@ double VipsSeconds(const std::vector<std::string>& photos) {
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
-    for (const auto& r : runs)
+    for (const auto& r : runs) {
       SecondsPerPhoto()[r.benchmark_name()] = r.GetAdjustedRealTime() / 1e3 / 200;
+      benchresults::SecondsPerIteration()[r.benchmark_name()] =
+          r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
+    }
     ConsoleReporter::ReportRuns(runs);
   }
 };
