@@ -67,6 +67,7 @@ constexpr UINT WM_ENABLE = 0x000A;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_QUERYENDSESSION = 0x0011;
+constexpr UINT WM_SYSCOLORCHANGE = 0x0015;
 constexpr UINT WM_SHOWWINDOW = 0x0018;
 constexpr UINT WM_TIMECHANGE = 0x001E;
 constexpr UINT WM_MEASUREITEM = 0x002C;
@@ -89,6 +90,7 @@ constexpr UINT WM_RBUTTONDOWN = 0x0204;
 constexpr UINT WM_RBUTTONUP = 0x0205;
 constexpr UINT WM_MOUSEWHEEL = 0x020A;
 constexpr UINT WM_EXITMENULOOP = 0x0212;
+constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_USER = 0x0400;
 
 constexpr DWORD WS_CHILD = 0x40000000;
@@ -100,6 +102,7 @@ constexpr int SW_SHOWMAXIMIZED = 3;
 constexpr int SW_SHOW = 5;
 
 constexpr WORD BN_CLICKED = 0;
+constexpr WORD CBN_SELCHANGE = 1;
 
 constexpr LRESULT E_FAIL_RESULT = static_cast<LRESULT>(static_cast<int32_t>(0x80004005u));
 

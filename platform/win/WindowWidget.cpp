@@ -47,6 +47,7 @@ LRESULT WindowWidget::Send(UINT message, WPARAM w, LPARAM l) {
 bool WindowWidget::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) Send(WM_ACTIVATE, 1, 0);
   if (event->type() == QEvent::WindowDeactivate) Send(WM_ACTIVATE, 0, 0);
+  if (event->type() == QEvent::Leave && hasMouseTracking()) Send(WM_MOUSELEAVE, 0, 0);
   return QWidget::event(event);
 }
 

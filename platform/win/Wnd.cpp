@@ -253,6 +253,47 @@ bool CWnd::HasFocus() const {
   return HasWidget() && widget_->hasFocus();
 }
 
+bool CWnd::IsInActiveWindow() const {
+  return HasWidget() && widget_->isActiveWindow();
+}
+
+void CWnd::ScreenToClient(POINT* point) const {
+  if (!HasWidget() || point == nullptr) return;
+  const QPoint p = widget_->mapFromGlobal(QPoint(point->x, point->y));
+  *point = POINT{p.x(), p.y()};
+}
+
+void CWnd::ClientToScreen(POINT* point) const {
+  if (!HasWidget() || point == nullptr) return;
+  const QPoint p = widget_->mapToGlobal(QPoint(point->x, point->y));
+  *point = POINT{p.x(), p.y()};
+}
+
+void CWnd::SetToolTip(const Cp932String& text) {
+  if (HasWidget()) widget_->setToolTip(QtText::FromCp932(text));
+}
+
+Cp932String CWnd::GetToolTip() const {
+  return HasWidget() ? QtText::ToCp932Lossy(widget_->toolTip()) : Cp932String();
+}
+
+void CWnd::SetMouseTracking(bool on) {
+  if (HasWidget()) widget_->setMouseTracking(on);
+}
+
+void CWnd::SendMessageToDescendants(UINT message, WPARAM w, LPARAM l) {
+  if (!HasWidget()) return;
+  const QObjectList children = widget_->children();
+  for (QObject* object : children) {
+    auto* child = dynamic_cast<WindowWidget*>(object);
+    if (child == nullptr || child->owner() == nullptr) continue;
+    CWnd* window = child->owner();
+    window->SendMessage(message, w, l);
+    // The handler may have destroyed the child.
+    if (IsWindow(window)) window->SendMessageToDescendants(message, w, l);
+  }
+}
+
 uintptr_t CWnd::SetTimer(uintptr_t id, UINT milliseconds) {
   if (!alive_) return 0;
   Timers().Start(this, id, milliseconds);
@@ -323,6 +364,9 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM w, LPARAM l) {
       return 0;
     case WM_MOUSEMOVE:
       OnMouseMove(PointOf(l));
+      return 0;
+    case WM_MOUSELEAVE:
+      OnMouseLeave();
       return 0;
     case WM_COMMAND:
       return OnCommand(w, l);

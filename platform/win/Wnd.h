@@ -51,6 +51,19 @@ class CWnd {
   void Invalidate();
   void SetFocus();
   bool HasFocus() const;
+  // True when the window lies in the top-level window that has the keyboard focus.
+  bool IsInActiveWindow() const;
+  // Converts a point between screen coordinates and the window's client area.
+  void ScreenToClient(POINT* point) const;
+  void ClientToScreen(POINT* point) const;
+  // The text shown when the mouse rests on the window; empty shows none.
+  void SetToolTip(const Cp932String& text);
+  Cp932String GetToolTip() const;
+  // While on, every move of the mouse over the window arrives as WM_MOUSEMOVE, with or
+  // without a button held, and WM_MOUSELEAVE tells when the mouse has left it.
+  void SetMouseTracking(bool on);
+  // Sends the message to every child window and to their children, parents first.
+  void SendMessageToDescendants(UINT message, WPARAM w = 0, LPARAM l = 0);
 
   uintptr_t SetTimer(uintptr_t id, UINT milliseconds);
   bool KillTimer(uintptr_t id);
@@ -89,6 +102,7 @@ class CWnd {
   virtual void OnLButtonDown(POINT /*point*/) {}
   virtual void OnLButtonUp(POINT /*point*/) {}
   virtual void OnMouseMove(POINT /*point*/) {}
+  virtual void OnMouseLeave() {}
   virtual BOOL OnCommand(WPARAM w, LPARAM l);
   // Called once the window is gone; the object may delete itself here.
   virtual void PostNcDestroy() {}
