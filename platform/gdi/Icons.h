@@ -12,3 +12,7 @@ using HICON = gdi::Icon*;
 // The icon of the resource number scaled to width x height; null when there is no such
 // resource or the size is not positive.
 HICON LoadIconResource(int resource, int width, int height);
+// One image of a bitmap strip: the resource's picture holds square images side by side,
+// each as wide as the strip is high; index 0 is the leftmost. The image is drawn as an
+// icon at its own size. Null when there is no such resource or image.
+HICON LoadStripImage(int resource, int index);
