@@ -37,7 +37,7 @@ class CCButton : public CWnd {
   void OnMouseLeave() override;
 
  private:
-  LRESULT OnKeyUp(WPARAM key, LPARAM flags);
+  LRESULT OnKeyDown(WPARAM key, LPARAM flags);
   bool Contains(POINT point) const;
   void SetHovering(bool on);
   void DrawFace(CDC& dc, const RECT& face);

@@ -40,7 +40,9 @@ class CToolBarView : public CWnd {
   void OnPaint() override;
 
  private:
-  LRESULT OnForward(WPARAM w, LPARAM l);
+  LRESULT OnForwardCommand(WPARAM w, LPARAM l);
+  LRESULT OnForwardNotify(WPARAM w, LPARAM l);
+  LRESULT Forward(UINT message, WPARAM w, LPARAM l);
   template <class Control>
   Control* Keep(std::unique_ptr<Control> control);
 
