@@ -10,6 +10,7 @@
 #include "platform/shell/Shell.h"
 #include "platform/win/HandlerFailure.h"
 #include "platform/win/Wnd.h"
+#include "ui/Skin.h"
 
 namespace {
 
@@ -354,6 +355,7 @@ bool CHarboPhotoApp::ApplyColorScheme(int number) {
   drawObject_->SetSchemeFolder(GetPath(Path::kDataFolder));
   drawObject_->Load(ColorSchemePath(number), true);
   drawObject_->SetAppliedScheme(number);
+  skin::SchemeApplied(*drawObject_, mainWindow());
   return true;
 }
 
