@@ -77,10 +77,6 @@ CImageStyle3::CImageStyle3()
   CImageStyle3::Recompute();
 }
 
-void CImageStyle3::SetSize(int imageSize) {
-  CImageStyle::SetSize(imageSize);
-}
-
 // The memo column is three quarters of the picture wide and as high; there are no gaps
 // between cells.
 void CImageStyle3::Recompute() {

@@ -23,7 +23,6 @@ class CImageStyle3 : public CImageStyle {
 
   CImageStyle3();
 
-  void SetSize(int imageSize) override;
   void Recompute() override;
   void DrawItem(CDC& dc, const CImageItem& item, int x, int y) override;
   ItemParts PartRects(int x, int y) const override;
