@@ -134,8 +134,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const auto& r : runs) {
       SecondsPerPhoto()[r.benchmark_name()] = r.GetAdjustedRealTime() / 1e3 / 200;
-      benchresults::SecondsPerIteration()[r.benchmark_name()] =
-          r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
+      const double unit = benchmark::GetTimeUnitMultiplier(r.time_unit);
+      benchresults::SecondsPerIteration()[r.benchmark_name()] = r.GetAdjustedRealTime() / unit;
+      benchresults::CpuSecondsPerIteration()[r.benchmark_name()] = r.GetAdjustedCPUTime() / unit;
     }
     ConsoleReporter::ReportRuns(runs);
   }
