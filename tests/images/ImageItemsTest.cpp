@@ -184,19 +184,6 @@ TEST(ItemMembership, AFullArrayGrowsByTheStepAndANonOwningSetLeavesItemsAlone) {
   EXPECT_EQ(s.set.At(0)->record(), s.records[0].get()) << "still alive after the borrower went";
 }
 
-TEST(ItemSelection, CountsAndSetsTheRecordsSelectionMarks) {
-  ItemSet s(3);
-  s.records[1]->SetSelected(1);
-  EXPECT_EQ(s.set.SelectedCount(), 1);
-  s.set.SetAllSelected(true);
-  EXPECT_EQ(s.set.SelectedCount(), 3);
-  s.set.SetAllSelected(false);
-  EXPECT_EQ(s.records[1]->selected(), 0);
-  CImageItem bare;
-  bare.SetSelected(1);
-  EXPECT_EQ(bare.selected(), 0) << "an item without a record is never selected";
-}
-
 class ItemFocus : public AlbumFixture {};
 
 TEST_F(ItemFocus, FocusMakesTheRecordTheLibrarysCurrentPhotoOrNone) {
