@@ -15,9 +15,11 @@ struct LiveObjects {
   std::unordered_set<gdi::Object*> objects;
 };
 
+// Never destroyed: at exit, the statics of libraries loaded later (the album's drawing
+// resources) delete their objects after this library's statics would have gone.
 LiveObjects& Live() {
-  static LiveObjects live;
-  return live;
+  static auto* live = new LiveObjects;
+  return *live;
 }
 
 template <class T>
