@@ -3,7 +3,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "platform/win/MenuSkin.h"
 #include "platform/win/QtText.h"
+#include "platform/win/SkinQt.h"
 
 namespace {
 
@@ -30,7 +32,20 @@ void RefreshActions(QMenu* popup, const CMenu& menu) {
 }
 
 MenuBridge::MenuBridge(QMenuBar* bar, CommandHandler onCommand, PopupHandler onPopup)
-    : QObject(bar), bar_(bar), onCommand_(std::move(onCommand)), onPopup_(std::move(onPopup)) {}
+    : QObject(bar), bar_(bar), onCommand_(std::move(onCommand)), onPopup_(std::move(onPopup)) {
+  skinListener_ = win::AddMenuSkinListener([this] { ApplySkin(); });
+  ApplySkin();
+}
+
+MenuBridge::~MenuBridge() {
+  win::RemoveMenuSkinListener(skinListener_);
+}
+
+// The menus are the bar's children, so the bar's sheet reaches every one of them.
+void MenuBridge::ApplySkin() {
+  const std::optional<win::ControlSkin> skin = win::MenuSkin();
+  bar_->setStyleSheet(skin ? win::MenuStyleSheet(*skin) : QString());
+}
 
 void MenuBridge::Build(HMENU menu) {
   Clear();

@@ -58,6 +58,7 @@ QString DropListStyleSheet(const ControlSkin& skin) {
 QComboBox { combobox-popup: 0; %FONT% }
 QComboBox QAbstractItemView { background-color: %BG%; color: %FG%; border: 1px solid %BD%;
   selection-background-color: %SB%; selection-color: %SF%; outline: 0; %FONT% }
+QComboBox QAbstractItemView::item { padding: 2px 4px; }
 )"),
               skin);
 }
