@@ -43,6 +43,31 @@ TEST_F(ViewBars, HandTheirControlsCommandsToTheirTargetOnly) {
   EXPECT_TRUE(parent_.entries.empty()) << "the splitter holding the bar hears nothing";
 }
 
+class CountedButton : public CCButton {
+ public:
+  int paints = 0;
+
+ protected:
+  void OnPaint() override {
+    ++paints;
+    CCButton::OnPaint();
+  }
+};
+
+// A new colour scheme reaches the screen through the frame's repaint alone.
+TEST_F(ViewBars, RepaintWithTheirButtonsWhenAWindowAboveThemIsInvalidated) {
+  CToolBarView bar;
+  ASSERT_TRUE(bar.Create(&parent_, 0xE900));
+  CountedButton button;
+  ASSERT_TRUE(button.Create(cp932::Lit("検索"), RECT{4, 2, 84, 24}, &bar, kSearch));
+  parent_.ShowWindow(SW_SHOW);
+  PumpMessages();
+  const int before = button.paints;
+  parent_.Invalidate();
+  PumpMessages();
+  EXPECT_GT(button.paints, before);
+}
+
 // The views above the easy print panel as the frame arranges them: the view bar with its
 // buttons and favourite list over a view, and the captioned print pane below.
 class ViewBarPictures : public ToolkitTest, public testing::WithParamInterface<int> {
