@@ -33,9 +33,6 @@ class ConfListFixture : public AlbumFixture {
   }
   void TearDown() override {
     TheApp().SetMainWindow(nullptr);
-    // The drawing resources the thumbnail took go now, while the platform still knows them;
-    // at the process's end its set of live objects may already be gone.
-    TheApp().ReplaceDrawObject(std::make_unique<CDrawObject>());
     AlbumFixture::TearDown();
   }
 
