@@ -1,8 +1,22 @@
 #include "browse/IndexTree.h"
 
+#include <algorithm>
 #include <cstdio>
 
+#include "library/CPhotoManager.h"
+
 namespace indextree {
+
+Categories CategoriesOf(const CPhotoManager* library) {
+  Categories categories;
+  if (library == nullptr) return categories;
+  for (const CCounterYear& node : library->yearTallies().nodes)
+    categories.years.push_back(node.year);
+  std::sort(categories.years.begin(), categories.years.end());
+  categories.hasBurst = !library->comboTallies().nodes.empty();
+  return categories;
+}
+
 namespace {
 
 HTREEITEM FindByValue(const CTreeCtrl* tree, LPARAM value) {

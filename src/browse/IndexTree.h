@@ -6,6 +6,8 @@
 
 #include "platform/win/TreeCtrl.h"
 
+class CPhotoManager;
+
 namespace indextree {
 
 constexpr LPARAM kAll = 0x10000;
@@ -18,6 +20,10 @@ struct Categories {
   std::vector<int> years;  // ascending
   bool hasBurst = false;
 };
+
+// The categories of the library's tallies: its years, ascending, and whether it holds
+// burst composites.
+Categories CategoriesOf(const CPhotoManager* library);
 
 // Removes every node and adds the categories, then selects the node of the remembered
 // category, or "全て" when no node has that value.

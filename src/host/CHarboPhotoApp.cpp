@@ -4,6 +4,7 @@
 
 #include "host/CCDialogExPh.h"
 #include "host/CExclusive.h"
+#include "host/CMainFrame.h"
 #include "host/SuitePath.h"
 #include "host/SuiteRegistry.h"
 #include "platform/fileio/FileIo.h"
@@ -227,6 +228,8 @@ void CHarboPhotoApp::OpenUserAlbum() {
   MakeAlbumFolder();
   MakeUserRegistryKey();
   if (!library_) library_ = std::make_unique<CPhotoManager>();
+  // The views show records of the library about to be reloaded: they let go of them first.
+  if (CMainFrame* frame = MainFrame()) frame->ForgetItems();
   const Cp932String database = DatabasePath();
   library_->LoadAlbum(&database);
   library_->Recount();

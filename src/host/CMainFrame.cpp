@@ -5,19 +5,25 @@
 #include "host/CHarboPhotoApp.h"
 #include "host/SuiteContext.h"
 #include "host/SuiteRegistry.h"
+#include "library/CPhotoManager.h"
+#include "platform/gdi/CDC.h"
 #include "platform/phonelib/PhoneLib.h"
 #include "resources/CommandIds.h"
 #include "resources/MenuResources.h"
+#include "ui/CDrawObject.h"
 
 namespace {
 
 CMainFrame* g_frame = nullptr;
 
 constexpr const char* kSection = "Main";
+constexpr UINT kMsgAdjusted = WM_USER + 0x154;
+constexpr UINT kMsgFavouritesRenamed = WM_USER + 0x158;
+constexpr UINT kMsgDeleteKey = WM_USER + 0x159;
 constexpr UINT kMsgTreeItemSelect = WM_USER + 0x221;
 
-// The home page of the product, opened by command 32888.
-constexpr const char* kHomePageAddress = "https://harbo-suite.invalid/album/";
+// Pane ids: the panes of a splitter carry the ids of their cells.
+constexpr UINT kFirstPane = CSplitterWnd::kFirstPaneId;
 
 }  // namespace
 
@@ -32,8 +38,13 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
   static const MessageMap<CMainFrame> map{
       .messages =
           {
+              {CIdxIndexView::kMsgQuery, &CMainFrame::OnQuery},
+              {kMsgAdjusted, &CMainFrame::OnAdjusted},
+              {kMsgFavouritesRenamed, &CMainFrame::OnFavouritesRenamed},
+              {kMsgDeleteKey, &CMainFrame::OnDeleteKey},
               {kMsgTreeItemSelect, &CMainFrame::OnTreeItemSelect},
               {kHostMsgShowPhoto, &CMainFrame::OnShowPhotoByName},
+              {kHostMsgCalendarChanged, &CMainFrame::OnCalendarChanged},
               {WM_QUERYENDSESSION, &CMainFrame::OnQueryEndSession},
               {WM_TIMECHANGE, &CMainFrame::OnIgnored},
               {WM_USER + 0x10F, &CMainFrame::OnIgnored},
@@ -55,6 +66,10 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kSortDate, &CMainFrame::OnSortDate},
               {cmd::kSortSize, &CMainFrame::OnSortSize},
               {cmd::kSortMemo, &CMainFrame::OnSortMemo},
+              {cmd::kSelectAll, &CMainFrame::OnSelectAll},
+              {cmd::kDelete, &CMainFrame::OnDelete},
+              {cmd::kCopy, &CMainFrame::OnCopy},
+              {cmd::kSetFavourite, &CMainFrame::OnSetFavourite},
               {cmd::kHelp, &CMainFrame::OnHelp},
               {cmd::kHomePage, &CMainFrame::OnHomePage},
           },
@@ -70,11 +85,19 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kSortDate, &CMainFrame::OnUpdateSort},
               {cmd::kSortSize, &CMainFrame::OnUpdateSort},
               {cmd::kSortMemo, &CMainFrame::OnUpdateSort},
+              {cmd::kCopy, &CMainFrame::OnUpdateSelection},
+              {cmd::kDelete, &CMainFrame::OnUpdateDelete},
+              {cmd::kSelectAll, &CMainFrame::OnUpdateSelectAll},
+              {cmd::kToggleEasyPrint, &CMainFrame::OnUpdateEasyPrint},
           },
   };
   return map;
 }
 HARBO_IMPLEMENT_MESSAGE_MAP(CMainFrame, CFrameWnd)
+
+CMainFrame::~CMainFrame() {
+  if (g_frame == this) g_frame = nullptr;
+}
 
 CMainFrame* CMainFrame::Install(std::unique_ptr<CMainFrame> frame, HWND parent, const RECT& rect) {
   if (frame == nullptr || !frame->CreateFrame(parent, rect)) return nullptr;
@@ -82,6 +105,7 @@ CMainFrame* CMainFrame::Install(std::unique_ptr<CMainFrame> frame, HWND parent, 
   CMainFrame* made = frame.release();
   SetMainFrame(made);
   made->MoveWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, true);
+  made->SelectStartCategory();
   return made;
 }
 
@@ -95,28 +119,69 @@ bool CMainFrame::CreateFrame(HWND parent, const RECT& rect) {
   return true;
 }
 
+// The panes in the order they depend on one another: the splitters, the views in the view
+// splitter, the easy print panel, the index panel; then the settings.
 bool CMainFrame::OnCreateClient() {
+  if (!CreateSplitters() || !CreatePanes()) return false;
+  mainSplitter_.SetColumnInfo(0, kIndexWidth, 0);
+  viewSplitter_.SetRowInfo(0, kViewBarHeight, kViewBarHeight);
+  rightSplitter_.SetRowInfo(1, kViewBarHeight, 0);
   LoadSettings();
+  index_.LoadState();
+  return true;
+}
+
+bool CMainFrame::CreateSplitters() {
+  if (!mainSplitter_.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE, kFirstPane)) return false;
+  if (!rightSplitter_.CreateStatic(&mainSplitter_, 2, 1, WS_CHILD | WS_VISIBLE,
+                                   mainSplitter_.IdFromRowCol(0, 1)))
+    return false;
+  mainSplitter_.SetPane(0, 1, &rightSplitter_);
+  if (!viewSplitter_.CreateStatic(&rightSplitter_, 3, 1, WS_CHILD | WS_VISIBLE,
+                                  rightSplitter_.IdFromRowCol(0, 0)))
+    return false;
+  rightSplitter_.SetPane(0, 0, &viewSplitter_);
+  return true;
+}
+
+bool CMainFrame::CreatePanes() {
+  if (!thumbnails_.Create(&viewSplitter_, viewSplitter_.IdFromRowCol(2, 0)) ||
+      !list_.Create(&viewSplitter_, viewSplitter_.IdFromRowCol(1, 0)) ||
+      !viewBar_.Create({}, WS_CHILD | WS_VISIBLE, RECT{0, 0, 100, kViewBarHeight}, &viewSplitter_,
+                       viewSplitter_.IdFromRowCol(0, 0)) ||
+      !easyPrint_.Create(&rightSplitter_, rightSplitter_.IdFromRowCol(1, 0)) ||
+      !index_.Create(&mainSplitter_, mainSplitter_.IdFromRowCol(0, 0), this))
+    return false;
+  viewSplitter_.SetPane(0, 0, &viewBar_);
+  viewSplitter_.SetPane(1, 0, &list_);
+  viewSplitter_.SetPane(2, 0, &thumbnails_);
+  rightSplitter_.SetPane(1, 0, &easyPrint_);
+  mainSplitter_.SetPane(0, 0, &index_);
   return true;
 }
 
 void CMainFrame::LoadSettings() {
   CHarboPhotoApp& app = TheApp();
-  thumbnailShown_ = app.ReadInt(kSection, "DispThumbnail", 1) != 0;
-  easyPrintShown_ = app.ReadInt(kSection, "DispPrint", 1) != 0;
-  sort_ = static_cast<uint32_t>(app.ReadInt(kSection, "Sort", kDefaultSort));
-  imageSize_ = app.ReadInt(kSection, "ImageSize", kDefaultImageSize);
-  imageStyle_ = app.ReadInt(kSection, "ImageStyle", kDefaultImageStyle) & 0xFFFF;
+  wantThumbnail_ = app.ReadInt(kSection, "DispThumbnail", 1) != 0;
+  wantEasyPrint_ = app.ReadInt(kSection, "DispPrint", 1) != 0;
+  const int sort = app.ReadInt(kSection, "Sort", kDefaultSort);
+  if (!items_->Sort(sort)) items_->Sort(kDefaultSort);
+  items_->SetImageSize(app.ReadInt(kSection, "ImageSize", kDefaultImageSize));
+  items_->SetStyleBits(
+      static_cast<uint16_t>(app.ReadInt(kSection, "ImageStyle", kDefaultImageStyle)));
+  // The easy print panel shows only where printing is available.
+  rightSplitter_.ShowRow(1, wantEasyPrint_ && CHarboPhotoPrintView::PrintingAvailable());
+  ShowViews(wantThumbnail_);
 }
 
 void CMainFrame::SaveSettings(bool fromDestroyEntry) {
   CHarboPhotoApp& app = TheApp();
-  app.WriteInt(kSection, "DispThumbnail", thumbnailShown_ ? 1 : 0);
-  app.WriteInt(kSection, "DispList", thumbnailShown_ ? 0 : 1);
-  app.WriteInt(kSection, "DispPrint", easyPrintShown_ ? 1 : 0);
-  app.WriteInt(kSection, "Sort", static_cast<int>(sort_));
-  app.WriteInt(kSection, "ImageSize", imageSize_);
-  app.WriteInt(kSection, "ImageStyle", imageStyle_ & 0xFFFF);
+  app.WriteInt(kSection, "DispThumbnail", thumbnailShown() ? 1 : 0);
+  app.WriteInt(kSection, "DispList", listShown() ? 1 : 0);
+  app.WriteInt(kSection, "DispPrint", wantEasyPrint_ ? 1 : 0);
+  app.WriteInt(kSection, "Sort", static_cast<int>(sort()));
+  app.WriteInt(kSection, "ImageSize", imageSize());
+  app.WriteInt(kSection, "ImageStyle", imageStyle() & 0xFFFF);
   const RECT r = GetWindowRect();
   app.WriteInt(kSection, "Left", r.left);
   app.WriteInt(kSection, "Top", r.top);
@@ -124,12 +189,150 @@ void CMainFrame::SaveSettings(bool fromDestroyEntry) {
   app.WriteInt(kSection, "Height", r.bottom - r.top);
   app.WriteInt(kSection, "ShowWindow",
                !fromDestroyEntry && IsZoomed() ? SW_SHOWMAXIMIZED : SW_SHOW);
+  index_.SaveState();
+}
+
+bool CMainFrame::thumbnailShown() const {
+  return viewSplitter_.IsRowShown(2);
+}
+bool CMainFrame::listShown() const {
+  return viewSplitter_.IsRowShown(1);
+}
+bool CMainFrame::easyPrintShown() const {
+  return rightSplitter_.IsRowShown(1);
+}
+bool CMainFrame::indexShown() const {
+  return mainSplitter_.IsColumnShown(0);
+}
+
+// One of the two views shows the item set; the other lets go of it. The keyboard focus
+// moves along when one of them had it.
+void CMainFrame::ShowViews(bool thumbnail) {
+  const bool hadFocus = thumbnails_.HasFocus() || list_.HasFocus();
+  viewSplitter_.ShowRow(2, thumbnail);
+  viewSplitter_.ShowRow(1, !thumbnail);
+  thumbnails_.SetItems(thumbnail ? items_.get() : nullptr);
+  list_.SetItems(thumbnail ? nullptr : items_.get());
+  if (!hadFocus) return;
+  if (thumbnail)
+    thumbnails_.SetFocus();
+  else
+    list_.SetFocus();
+}
+
+void CMainFrame::RefreshViews() {
+  if (thumbnailShown())
+    thumbnails_.Relayout();
+  else
+    list_.Invalidate();
+}
+
+// The index starts on the category the host's tree has selected, else on the one the
+// panel remembers.
+void CMainFrame::SelectStartCategory() {
+  SuiteContext* context = suite::Context();
+  const LPARAM selected =
+      context != nullptr ? indextree::SelectedValue(context->indexTree) : LPARAM{0};
+  if (selected != 0 && selected != index_.currentCategory())
+    index_.SelectCategory(selected);
+  else
+    index_.ApplyAgain();
+}
+
+int CMainFrame::RebuildItems(const SearchCriteria& query) {
+  const CPhotoManager* library = TheApp().library();
+  auto made = std::make_unique<CImageItems>(true);
+  made->SetImageSize(items_->imageSize());
+  made->SetStyleBits(items_->styleBits());
+  if (library != nullptr) {
+    const std::unique_ptr<CPhotoItems> found = library->Search(query);
+    for (CPhotoItem* record : found->items()) made->AddRecord(record);
+  }
+  SuiteContext* context = suite::Context();
+  const LPARAM node = context != nullptr ? indextree::SelectedValue(context->indexTree) : 0;
+  if (node == indextree::kSearch) {
+    made->SetCategory(static_cast<int>(indextree::kSearch));
+    made->SetFavouriteMask(0);
+  } else {
+    made->SetCategory(static_cast<int>(index_.currentCategory()));
+    made->SetFavouriteMask(index_.favouritesCurrent() ? index_.currentEntry() : 0);
+  }
+  const int32_t sortValue = (items_->sortValue() & ~static_cast<int32_t>(kSortDescending)) != 0
+                                ? items_->sortValue()
+                                : kDefaultSort;
+  made->Sort(sortValue);
+  std::unique_ptr<CImageItems> old = std::move(items_);
+  items_ = std::move(made);
+  ShowViews(thumbnailShown());
+  if (query.report != 0)
+    AlbumMessageBox(cp932::Lit("検索終了しました。検索件数は、") + std::to_string(items_->count()) +
+                        cp932::Lit("件です。"),
+                    MB_ICONINFORMATION);
+  return items_->count();
+}
+
+void CMainFrame::ApplyIndexAgain() {
+  index_.ApplyAgain();
+}
+
+void CMainFrame::ForgetItems() {
+  auto empty = std::make_unique<CImageItems>(true);
+  empty->SetImageSize(items_->imageSize());
+  empty->SetStyleBits(items_->styleBits());
+  empty->Sort(items_->sortValue());
+  empty->SetCategory(items_->category());
+  std::unique_ptr<CImageItems> old = std::move(items_);
+  items_ = std::move(empty);
+  ShowViews(thumbnailShown());
+}
+
+void CMainFrame::UpdateStatusText() {
+  if (transfer_ != 0 || suite::GetRunningPhoneOperation(0) > 0) return;
+  const Cp932String text = std::to_string(items_->count()) + cp932::Lit("枚中 ") +
+                           std::to_string(items_->SelectedCount()) +
+                           cp932::Lit("枚選択されています。");
+  suite::SetHostStatusText(text, 0);
+}
+
+BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
+  // The wheel goes to the pane under the mouse, whichever has the focus.
+  if (msg->message == WM_MOUSEWHEEL && IsWindowVisible() && IsWindowEnabled()) {
+    CWnd* pane = win::WindowFromCursor();
+    if (pane != nullptr && pane != msg->hwnd && pane != this) {
+      ::SendMessage(pane, WM_MOUSEWHEEL, msg->wParam, msg->lParam);
+      return 1;
+    }
+  }
+  return CFrameWnd::PreTranslateMessage(msg);
+}
+
+// Enter on a button presses the button; it must not also open the focused photo.
+BOOL CMainFrame::OnCommand(WPARAM w, LPARAM l) {
+  if (LOWORD(w) == cmd::kOpenItem && HIWORD(w) == BN_CLICKED && l != 0) return 1;
+  return CFrameWnd::OnCommand(w, l);
 }
 
 void CMainFrame::OnClose() {
   SaveSettings(false);
   if (TheApp().mainWindow() == this) TheApp().SetMainWindow(nullptr);
   DestroyWindow();
+}
+
+// A colour scheme applied since the last paint repaints the panes in the new colours.
+void CMainFrame::OnPaint() {
+  CPaintDC dc(this);
+  CDrawObject* draw = TheApp().drawObject();
+  if (draw == nullptr || draw->appliedScheme() == TheApp().colorScheme()) return;
+  draw->SetAppliedScheme(TheApp().colorScheme());
+  rightSplitter_.Invalidate();
+  viewSplitter_.Invalidate();
+  if (listShown()) list_.Invalidate();
+}
+
+// Hiding the frame ends the modal operation a floating preview registered.
+void CMainFrame::OnShowWindow(bool show, UINT /*status*/) {
+  if (show) return;
+  suite::EndOperation(suite::kAlbumModule, suite::kKindModalDialog, 0);
 }
 
 // The host may destroy its own window before asking the album to close, which destroys this
@@ -173,6 +376,26 @@ void CMainFrame::RefreshPhoneWindows() {
   suite::EnableHostWindow2(allowed);
 }
 
+LRESULT CMainFrame::OnQuery(WPARAM /*w*/, LPARAM l) {
+  if (l == 0) return 0;
+  return RebuildItems(*reinterpret_cast<const SearchCriteria*>(l));
+}
+
+LRESULT CMainFrame::OnAdjusted(WPARAM /*w*/, LPARAM /*l*/) {
+  if (thumbnailShown()) thumbnails_.Relayout();
+  return 0;
+}
+
+LRESULT CMainFrame::OnFavouritesRenamed(WPARAM /*w*/, LPARAM /*l*/) {
+  viewBar_.Invalidate();
+  return 0;
+}
+
+LRESULT CMainFrame::OnDeleteKey(WPARAM /*w*/, LPARAM /*l*/) {
+  OnDelete();
+  return 0;
+}
+
 // Node handles are pointer-sized all the way from the host: a handle cut short would
 // never equal the node it came from.
 LRESULT CMainFrame::OnTreeItemSelect(WPARAM selected, LPARAM previous) {
@@ -180,14 +403,28 @@ LRESULT CMainFrame::OnTreeItemSelect(WPARAM selected, LPARAM previous) {
   selectedNode_ = node;
   SuiteContext* context = suite::Context();
   CTreeCtrl* tree = context != nullptr ? context->indexTree : nullptr;
-  if (tree != nullptr && node != previous && tree->GetItemData(node) != indextree::kSearch)
-    indextree::RemoveSearchNode(tree);
+  if (tree == nullptr) return 0;
+  const LPARAM category = tree->GetItemData(node);
+  if (node != previous && category != indextree::kSearch) indextree::RemoveSearchNode(tree);
+  if (category != 0) index_.SelectCategory(category);
   return 0;
 }
 
 // Without a photo of that name the host gets E_FAIL.
-LRESULT CMainFrame::OnShowPhotoByName(WPARAM /*w*/, LPARAM /*l*/) {
-  return E_FAIL_RESULT;
+LRESULT CMainFrame::OnShowPhotoByName(WPARAM /*w*/, LPARAM l) {
+  const CPhotoManager* library = TheApp().library();
+  const char* name = reinterpret_cast<const char*>(l);
+  if (library == nullptr || name == nullptr || *name == '\0') return E_FAIL_RESULT;
+  const CPhotoItem* record = library->FindByPath(name);
+  if (record == nullptr) return E_FAIL_RESULT;
+  SuiteContext* context = suite::Context();
+  if (context != nullptr) indextree::SelectByValue(context->indexTree, record->year());
+  index_.SelectCategory(record->year());
+  return 0;
+}
+
+LRESULT CMainFrame::OnCalendarChanged(WPARAM /*w*/, LPARAM /*l*/) {
+  return 0;
 }
 
 LRESULT CMainFrame::OnIgnored(WPARAM /*w*/, LPARAM /*l*/) {
@@ -195,55 +432,6 @@ LRESULT CMainFrame::OnIgnored(WPARAM /*w*/, LPARAM /*l*/) {
 }
 
 LRESULT CMainFrame::OnQueryEndSession(WPARAM /*w*/, LPARAM /*l*/) {
+  TheApp().SaveLibrary();
   return 1;
-}
-
-void CMainFrame::OnSwitchView() {
-  thumbnailShown_ = !thumbnailShown_;
-}
-
-void CMainFrame::OnCaption(uint32_t bit) {
-  imageStyle_ ^= static_cast<int>(bit);
-}
-
-void CMainFrame::OnThumbnailSize(int pixels) {
-  imageSize_ = pixels;
-}
-
-// Choosing the current key while ascending makes it descending; any other choice sorts
-// ascending by the chosen key.
-void CMainFrame::OnSort(uint32_t key) {
-  sort_ = (sort_ == key) ? (kSortDescending | key) : key;
-}
-
-void CMainFrame::OnHelp() {
-  Cp932String message;
-  if (!TheApp().OpenDocument(TheApp().helpFile(), &message))
-    AlbumMessageBox(message, MB_ICONEXCLAMATION);
-}
-
-void CMainFrame::OnHomePage() {
-  Cp932String message;
-  if (!TheApp().OpenDocument(kHomePageAddress, &message))
-    AlbumMessageBox(message, MB_ICONEXCLAMATION);
-}
-
-void CMainFrame::OnUpdateCaption(CCmdUI* ui) {
-  const uint32_t bit = ui->id() == cmd::kCaptionName ? 2 : ui->id() == cmd::kCaptionDate ? 4 : 8;
-  ui->Enable(thumbnailShown_);
-  ui->SetCheck((static_cast<uint32_t>(imageStyle_) & bit) != 0 ? 1 : 0);
-}
-
-void CMainFrame::OnUpdateSize(CCmdUI* ui) {
-  const int size = ui->id() == cmd::kSizeSmall ? 80 : ui->id() == cmd::kSizeMedium ? 160 : 240;
-  ui->Enable(thumbnailShown_);
-  ui->SetRadio(imageSize_ == size);
-}
-
-void CMainFrame::OnUpdateSort(CCmdUI* ui) {
-  const uint32_t key = ui->id() == cmd::kSortName   ? 1
-                       : ui->id() == cmd::kSortDate ? 2
-                       : ui->id() == cmd::kSortSize ? 3
-                                                    : 4;
-  ui->SetRadio((sort_ & ~kSortDescending) == key);
 }

@@ -1,11 +1,21 @@
-// The album's one frame window, a child of the host window. It receives every menu,
-// accelerator and tool command of the album and keeps the view settings in the registry
-// section "Main".
+// The album's one frame window, a child of the host window. It lays out the panes (the
+// index panel beside the views, the view bar above them, the easy print panel below),
+// owns the item set the views show, receives every menu, accelerator and tool command of
+// the album and keeps the view settings in the registry section "Main".
 #pragma once
 
 #include <memory>
+#include <vector>
 
+#include "browse/CHarboPhotoListView.h"
+#include "browse/CHarboPhotoView.h"
+#include "browse/CIdxIndexView.h"
+#include "images/CImageItems.h"
 #include "platform/win/FrameWnd.h"
+#include "platform/win/SplitterWnd.h"
+#include "print/CHarboPhotoPrintView.h"
+
+struct SearchCriteria;
 
 class CMainFrame : public CFrameWnd {
   HARBO_DECLARE_MESSAGE_MAP(CMainFrame)
@@ -16,8 +26,15 @@ class CMainFrame : public CFrameWnd {
   static constexpr int kDefaultSort = 2;
   static constexpr int kDefaultImageSize = 160;
   static constexpr int kDefaultImageStyle = 14;
+  static constexpr int kViewBarHeight = 26;
+  static constexpr int kIndexWidth = 160;
+
+  // The phone state in which the host's phone windows follow whether phone commands may
+  // run: a phone is connected and its profile reads.
+  static constexpr int kPhoneReady = 5;
 
   CMainFrame() = default;
+  ~CMainFrame() override;
 
   // Creates the frame's hidden child window in the parent at the rectangle and makes it the
   // process's frame (MainFrame()). From then on the window owns the object, which goes with
@@ -25,12 +42,10 @@ class CMainFrame : public CFrameWnd {
   // here, once. Null on failure.
   static CMainFrame* Install(std::unique_ptr<CMainFrame> frame, HWND parent, const RECT& rect);
   // Writes the view settings and the placement; the destroy entry point always records
-  // the normal show state.
+  // the normal show state. The index panel writes its own.
   void SaveSettings(bool fromDestroyEntry);
+  // Reads the view settings into the frame, the item set and the panes.
   void LoadSettings();
-  // The phone state in which the host's phone windows follow whether phone commands may
-  // run: a phone is connected and its profile reads.
-  static constexpr int kPhoneReady = 5;
 
   // The host showed or hid the frame, or the connected phone changed: the phone state is
   // read again and the phone-dependent state refreshed.
@@ -40,30 +55,67 @@ class CMainFrame : public CFrameWnd {
   void SetTransfer(int transfer);
   int phoneState() const { return phoneState_; }
 
-  bool thumbnailShown() const { return thumbnailShown_; }
-  bool easyPrintShown() const { return easyPrintShown_; }
-  uint32_t sort() const { return sort_; }
-  int imageSize() const { return imageSize_; }
-  int imageStyle() const { return imageStyle_; }
+  // Rebuilds the item set from the query and hands it to the visible view; the number of
+  // items. The index panel's message does this.
+  int RebuildItems(const SearchCriteria& query);
+  // Applies the current index entry again after the records changed.
+  void ApplyIndexAgain();
+  // Empties the item set, keeping its view settings, before the library's records go.
+  void ForgetItems();
+  // Tells the host "n photos, m of them selected", unless a phone operation runs.
+  void UpdateStatusText();
+  // The favourite the view bar's setter chooses: 0 removes, k (1..12) is slot k.
+  void SetFavouriteChoice(int slot) { favouriteChoice_ = slot; }
+
+  bool thumbnailShown() const;
+  bool listShown() const;
+  bool easyPrintShown() const;
+  bool indexShown() const;
+  uint32_t sort() const { return static_cast<uint32_t>(items_->sortValue()); }
+  int imageSize() const { return items_->imageSize(); }
+  int imageStyle() const { return items_->styleBits(); }
+  CImageItems& items() { return *items_; }
+  CHarboPhotoView& thumbnailView() { return thumbnails_; }
+  CHarboPhotoListView& listView() { return list_; }
+  CIdxIndexView& indexView() { return index_; }
+  CSplitterWnd& mainSplitter() { return mainSplitter_; }
+
+  BOOL PreTranslateMessage(MSG* msg) override;
 
  protected:
   bool OnCreateClient() override;
   void OnClose() override;
+  void OnPaint() override;
+  void OnShowWindow(bool show, UINT status) override;
+  BOOL OnCommand(WPARAM w, LPARAM l) override;
   // The window is gone: nothing may reach the frame any more.
   void PostNcDestroy() override;
 
  private:
   bool CreateFrame(HWND parent, const RECT& rect);
+  bool CreateSplitters();
+  bool CreatePanes();
   static int ReadPhoneState();
   void RefreshPhoneWindows();
+  void ShowViews(bool thumbnail);
+  void SelectStartCategory();
+  // The visible view's repaint after the set changed.
+  void RefreshViews();
 
+  // Messages.
+  LRESULT OnQuery(WPARAM w, LPARAM l);
+  LRESULT OnAdjusted(WPARAM w, LPARAM l);
+  LRESULT OnFavouritesRenamed(WPARAM w, LPARAM l);
+  LRESULT OnDeleteKey(WPARAM w, LPARAM l);
   LRESULT OnTreeItemSelect(WPARAM selected, LPARAM previous);
   LRESULT OnShowPhotoByName(WPARAM w, LPARAM l);
+  LRESULT OnCalendarChanged(WPARAM w, LPARAM l);
   LRESULT OnIgnored(WPARAM w, LPARAM l);
   LRESULT OnQueryEndSession(WPARAM w, LPARAM l);
 
+  // Commands.
   void OnSwitchView();
-  void OnCaption(uint32_t bit);
+  void OnCaption(uint16_t bit);
   void OnCaptionName() { OnCaption(2); }
   void OnCaptionDate() { OnCaption(4); }
   void OnCaptionMemo() { OnCaption(8); }
@@ -77,21 +129,45 @@ class CMainFrame : public CFrameWnd {
   void OnSortDate() { OnSort(2); }
   void OnSortSize() { OnSort(3); }
   void OnSortMemo() { OnSort(4); }
+  void OnSelectAll();
+  void OnDelete();
+  void OnCopy();
+  void OnSetFavourite();
   void OnHelp();
   void OnHomePage();
 
+  // Update handlers: the state of each command.
   void OnUpdateCaption(CCmdUI* ui);
   void OnUpdateSize(CCmdUI* ui);
   void OnUpdateSort(CCmdUI* ui);
+  void OnUpdateSelection(CCmdUI* ui);
+  void OnUpdateDelete(CCmdUI* ui);
+  void OnUpdateSelectAll(CCmdUI* ui);
+  void OnUpdateEasyPrint(CCmdUI* ui);
 
-  bool thumbnailShown_ = true;
-  bool easyPrintShown_ = true;
-  uint32_t sort_ = kDefaultSort;
-  int imageSize_ = kDefaultImageSize;
-  int imageStyle_ = kDefaultImageStyle;
+  // Delete, in its branches.
+  void RemoveFavouriteMarks();
+  std::vector<CImageItem*> TakeDeletable();
+  bool ConfirmDeletion(const std::vector<CImageItem*>& taken);
+  void RemoveTaken(const std::vector<CImageItem*>& taken, bool deleteRecords);
+  std::vector<CImageItem*> SelectedItems() const;
+
+  CSplitterWnd mainSplitter_;
+  CSplitterWnd rightSplitter_;
+  CSplitterWnd viewSplitter_;
+  CWnd viewBar_;
+  CHarboPhotoListView list_;
+  CHarboPhotoView thumbnails_;
+  CHarboPhotoPrintView easyPrint_;
+  CIdxIndexView index_;
+  std::unique_ptr<CImageItems> items_ = std::make_unique<CImageItems>(true);
+
+  bool wantThumbnail_ = true;
+  bool wantEasyPrint_ = true;
+  int transfer_ = 0;
   int phoneState_ = 0;
   int phoneBlock_ = 0;
-  int transfer_ = 0;
+  int favouriteChoice_ = 0;
   LPARAM selectedNode_ = 0;
   // Set once creation succeeded: only then does the window own the object. A failed
   // creation destroys the window too, and its owner deletes the object instead.

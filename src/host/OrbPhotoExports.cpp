@@ -42,22 +42,11 @@ void UpdateMenuItem(CMenu* menu, int index, CMainFrame* frame) {
     menu->CheckItem(index, updated ? ui.checked() : 0, ui.radio());
 }
 
-// The library's years, ascending, and whether it holds burst composites.
-indextree::Categories LibraryCategories() {
-  indextree::Categories categories;
-  const CPhotoManager* library = TheApp().library();
-  if (library == nullptr) return categories;
-  for (const CCounterYear& node : library->yearTallies().nodes)
-    categories.years.push_back(node.year);
-  std::sort(categories.years.begin(), categories.years.end());
-  categories.hasBurst = !library->comboTallies().nodes.empty();
-  return categories;
-}
-
 void BuildIndexTree() {
   SuiteContext* context = suite::Context();
   if (context == nullptr) return;
-  indextree::Build(context->indexTree, LibraryCategories(), TheApp().RememberedCategory());
+  indextree::Build(context->indexTree, indextree::CategoriesOf(TheApp().library()),
+                   TheApp().RememberedCategory());
 }
 
 }  // namespace
@@ -140,6 +129,7 @@ ORBPHOTO_API int OrbPhotoChangeUser(const char* /*userName*/) {
     TheApp().OpenUserAlbum();
     frame->LoadSettings();
     BuildIndexTree();
+    frame->ApplyIndexAgain();
     return 1;
   });
 }
@@ -191,6 +181,7 @@ ORBPHOTO_API int OrbPhotoChangeDataFolder(const char* dataFolder, const char* us
     app.OpenUserAlbum();
     if (MainFrame() != nullptr) MainFrame()->LoadSettings();
     BuildIndexTree();
+    if (MainFrame() != nullptr) MainFrame()->ApplyIndexAgain();
     suite::PostAlbumChanged(1);
     return 1;
   });
@@ -199,7 +190,9 @@ ORBPHOTO_API int OrbPhotoChangeDataFolder(const char* dataFolder, const char* us
 ORBPHOTO_API int OrbPhotoTreeSetting(const HostParameterBlock* block, int flag) {
   return Guarded(1, [&] {
     if (block == nullptr) return 1;
-    if (TheApp().TakeHostParameters(*block, flag)) BuildIndexTree();
+    if (!TheApp().TakeHostParameters(*block, flag)) return 1;
+    BuildIndexTree();
+    if (MainFrame() != nullptr) MainFrame()->ApplyIndexAgain();
     return 1;
   });
 }

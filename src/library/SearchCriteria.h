@@ -2,6 +2,7 @@
 // each wants. Byte-packed, as the views hand it around in messages.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #pragma pack(push, 1)
