@@ -4,7 +4,6 @@
 // favourite mark in the corner of its picture.
 #pragma once
 
-
 #include "images/CImageStyle.h"
 #include "platform/gdi/Icons.h"
 #include "platform/text/Cp932.h"
