@@ -120,6 +120,8 @@ void HostMainWindow::ShowAlbum() {
   album_.OrbPhotoMoveWindow(0, 0, area.right, area.bottom, 1);
   album_.OrbPhotoShowWindow(SW_SHOW);
   context_.hostReady = 1;
+  // Phone functions may start from now on: the album's phone windows follow.
+  album_.OrbPhotoChangeMobilePhone();
 }
 
 void HostMainWindow::BuildMenus() {

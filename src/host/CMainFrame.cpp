@@ -10,6 +10,8 @@
 #include "platform/phonelib/PhoneLib.h"
 #include "resources/CommandIds.h"
 #include "resources/MenuResources.h"
+#include "ui/CCButton.h"
+#include "ui/CCtrlDropList.h"
 #include "ui/CDrawObject.h"
 
 namespace {
@@ -126,6 +128,8 @@ bool CMainFrame::OnCreateClient() {
   mainSplitter_.SetColumnInfo(0, kIndexWidth, 0);
   viewSplitter_.SetRowInfo(0, kViewBarHeight, kViewBarHeight);
   rightSplitter_.SetRowInfo(1, kViewBarHeight, 0);
+  const RECT client = GetClientRect();
+  mainSplitter_.MoveWindow(0, 0, client.right, client.bottom, true);
   LoadSettings();
   index_.LoadState();
   return true;
@@ -147,17 +151,62 @@ bool CMainFrame::CreateSplitters() {
 bool CMainFrame::CreatePanes() {
   if (!thumbnails_.Create(&viewSplitter_, viewSplitter_.IdFromRowCol(2, 0)) ||
       !list_.Create(&viewSplitter_, viewSplitter_.IdFromRowCol(1, 0)) ||
-      !viewBar_.Create({}, WS_CHILD | WS_VISIBLE, RECT{0, 0, 100, kViewBarHeight}, &viewSplitter_,
-                       viewSplitter_.IdFromRowCol(0, 0)) ||
+      !viewBar_.Create(&viewSplitter_, viewSplitter_.IdFromRowCol(0, 0)) || !FillViewBar() ||
       !easyPrint_.Create(&rightSplitter_, rightSplitter_.IdFromRowCol(1, 0)) ||
       !index_.Create(&mainSplitter_, mainSplitter_.IdFromRowCol(0, 0), this))
     return false;
+  rightSplitter_.SetCaption(1, 0, cp932::Lit("簡単プリント "));
   viewSplitter_.SetPane(0, 0, &viewBar_);
   viewSplitter_.SetPane(1, 0, &list_);
   viewSplitter_.SetPane(2, 0, &thumbnails_);
   rightSplitter_.SetPane(1, 0, &easyPrint_);
   mainSplitter_.SetPane(0, 0, &index_);
   return true;
+}
+
+// The view bar: search and view switch, then the favourite setter, a button and its list.
+bool CMainFrame::FillViewBar() {
+  viewBar_.SetCommandTarget(this);
+  CCButton* search = viewBar_.AddButton(cp932::Lit("検索"), RECT{4, 0, 84, 25}, cmd::kSearch);
+  CCButton* view =
+      viewBar_.AddButton(cp932::Lit("表示切替"), RECT{88, 0, 168, 25}, cmd::kSwitchView);
+  CCButton* favourite =
+      viewBar_.AddButton(cp932::Lit("お気に入り"), RECT{180, 0, 260, 25}, cmd::kSetFavourite);
+  CCtrlDropList* list = viewBar_.AddDropList(RECT{264, 2, 424, 300}, kFavouriteListId);
+  if (search == nullptr || view == nullptr || favourite == nullptr || list == nullptr) return false;
+  search->SetImage(CCButton::kImageSearch);
+  search->SetToolTip(cp932::Lit("検索の条件を入力します"));
+  view->SetImage(CCButton::kImageSwitchView);
+  view->SetToolTip(cp932::Lit("サムネイル/リストの表示を切り替えます"));
+  FillFavouriteList();
+  return true;
+}
+
+// "(はずす)" takes every favourite away; entry k puts the photos in favourite k.
+void CMainFrame::FillFavouriteList() {
+  auto* list = dynamic_cast<CCtrlDropList*>(viewBar_.GetControl(kFavouriteListId));
+  if (list == nullptr) return;
+  list->ResetContent();
+  list->AddString(cp932::Lit("(はずす)"), 0);
+  const CPhotoManager* library = TheApp().library();
+  for (int slot = 1; slot <= CPhotoManager::kFavouriteSlots; ++slot)
+    list->AddString(library != nullptr ? library->FavouriteName(slot) : Cp932String(),
+                    static_cast<uintptr_t>(slot));
+  list->SetCurSel(favouriteChoice_);
+}
+
+void CMainFrame::OnFavouriteChosen() {
+  auto* list = dynamic_cast<CCtrlDropList*>(viewBar_.GetControl(kFavouriteListId));
+  if (list == nullptr || list->GetCurSel() < 0) return;
+  favouriteChoice_ = static_cast<int>(list->GetItemData(list->GetCurSel()));
+}
+
+// The favourite setter does nothing for the set-aside photos.
+void CMainFrame::EnableFavouriteSetter() {
+  const bool enable = !(indexShown() && items_->category() == indextree::kSetAside);
+  for (UINT id : {cmd::kSetFavourite, kFavouriteListId})
+    if (CWnd* control = viewBar_.GetControl(id)) control->EnableWindow(enable);
+  viewBar_.Invalidate();
 }
 
 void CMainFrame::LoadSettings() {
@@ -264,6 +313,7 @@ int CMainFrame::RebuildItems(const SearchCriteria& query) {
   std::unique_ptr<CImageItems> old = std::move(items_);
   items_ = std::move(made);
   ShowViews(thumbnailShown());
+  EnableFavouriteSetter();
   if (query.report != 0)
     AlbumMessageBox(cp932::Lit("検索終了しました。検索件数は、") + std::to_string(items_->count()) +
                         cp932::Lit("件です。"),
@@ -309,6 +359,10 @@ BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
 // Enter on a button presses the button; it must not also open the focused photo.
 BOOL CMainFrame::OnCommand(WPARAM w, LPARAM l) {
   if (LOWORD(w) == cmd::kOpenItem && HIWORD(w) == BN_CLICKED && l != 0) return 1;
+  if (LOWORD(w) == kFavouriteListId) {
+    if (HIWORD(w) == CBN_SELCHANGE) OnFavouriteChosen();
+    return 1;
+  }
   return CFrameWnd::OnCommand(w, l);
 }
 
@@ -327,6 +381,12 @@ void CMainFrame::OnPaint() {
   rightSplitter_.Invalidate();
   viewSplitter_.Invalidate();
   if (listShown()) list_.Invalidate();
+}
+
+// The main splitter fills the frame; the panes follow it.
+void CMainFrame::OnSize(UINT /*type*/, int cx, int cy) {
+  if (IsWindow(&mainSplitter_)) mainSplitter_.MoveWindow(0, 0, cx, cy, true);
+  if (easyPrintShown()) easyPrint_.Relayout();
 }
 
 // Hiding the frame ends the modal operation a floating preview registered.
@@ -387,7 +447,7 @@ LRESULT CMainFrame::OnAdjusted(WPARAM /*w*/, LPARAM /*l*/) {
 }
 
 LRESULT CMainFrame::OnFavouritesRenamed(WPARAM /*w*/, LPARAM /*l*/) {
-  viewBar_.Invalidate();
+  FillFavouriteList();
   return 0;
 }
 

@@ -12,8 +12,11 @@
 #include "browse/CIdxIndexView.h"
 #include "images/CImageItems.h"
 #include "platform/win/FrameWnd.h"
-#include "platform/win/SplitterWnd.h"
 #include "print/CHarboPhotoPrintView.h"
+#include "ui/CSplitWndExCaptionForOrp.h"
+#include "ui/CSplitWndExStaticBar.h"
+#include "ui/CSplitWndMain.h"
+#include "ui/CToolBarView.h"
 
 struct SearchCriteria;
 
@@ -79,6 +82,9 @@ class CMainFrame : public CFrameWnd {
   CHarboPhotoListView& listView() { return list_; }
   CIdxIndexView& indexView() { return index_; }
   CSplitterWnd& mainSplitter() { return mainSplitter_; }
+  CToolBarView& viewBar() { return viewBar_; }
+  // The view bar's ids: its two buttons carry their commands; the favourite list its own.
+  static constexpr UINT kFavouriteListId = 0x7F10;
 
   BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -86,6 +92,7 @@ class CMainFrame : public CFrameWnd {
   bool OnCreateClient() override;
   void OnClose() override;
   void OnPaint() override;
+  void OnSize(UINT type, int cx, int cy) override;
   void OnShowWindow(bool show, UINT status) override;
   BOOL OnCommand(WPARAM w, LPARAM l) override;
   // The window is gone: nothing may reach the frame any more.
@@ -95,6 +102,9 @@ class CMainFrame : public CFrameWnd {
   bool CreateFrame(HWND parent, const RECT& rect);
   bool CreateSplitters();
   bool CreatePanes();
+  bool FillViewBar();
+  void FillFavouriteList();
+  void EnableFavouriteSetter();
   static int ReadPhoneState();
   void RefreshPhoneWindows();
   void ShowViews(bool thumbnail);
@@ -111,6 +121,7 @@ class CMainFrame : public CFrameWnd {
   LRESULT OnShowPhotoByName(WPARAM w, LPARAM l);
   LRESULT OnCalendarChanged(WPARAM w, LPARAM l);
   LRESULT OnIgnored(WPARAM w, LPARAM l);
+  void OnFavouriteChosen();
   LRESULT OnQueryEndSession(WPARAM w, LPARAM l);
 
   // Commands.
@@ -152,10 +163,10 @@ class CMainFrame : public CFrameWnd {
   void RemoveTaken(const std::vector<CImageItem*>& taken, bool deleteRecords);
   std::vector<CImageItem*> SelectedItems() const;
 
-  CSplitterWnd mainSplitter_;
-  CSplitterWnd rightSplitter_;
-  CSplitterWnd viewSplitter_;
-  CWnd viewBar_;
+  CSplitWndMain mainSplitter_;
+  CSplitWndExCaptionForOrp rightSplitter_;
+  CSplitWndExStaticBar viewSplitter_;
+  CToolBarView viewBar_;
   CHarboPhotoListView list_;
   CHarboPhotoView thumbnails_;
   CHarboPhotoPrintView easyPrint_;
