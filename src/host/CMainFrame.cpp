@@ -174,6 +174,9 @@ bool CMainFrame::FillViewBar() {
       viewBar_.AddButton(cp932::Lit("お気に入り"), RECT{180, 0, 260, 25}, cmd::kSetFavourite);
   CCtrlDropList* list = viewBar_.AddDropList(RECT{264, 2, 424, 300}, kFavouriteListId);
   if (search == nullptr || view == nullptr || favourite == nullptr || list == nullptr) return false;
+  // A button whose command the album does not handle yet stays greyed, as its menu item does.
+  for (CCButton* button : {search, view, favourite})
+    button->EnableWindow(HasCommandHandler(button->GetDlgCtrlID()));
   search->SetImage(CCButton::kImageSearch);
   search->SetToolTip(cp932::Lit("検索の条件を入力します"));
   view->SetImage(CCButton::kImageSwitchView);
