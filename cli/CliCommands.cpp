@@ -15,6 +15,7 @@ const std::vector<CliCommand>& CliCommandTable() {
        true, &RunSearch},
       {"db-dump", "db-dump FILE", false, &RunDbDump},
       {"db-check", "db-check FILE", false, &RunDbCheck},
+      {"shot", "shot OUT.png [--width W --height H] [--scheme N]", true, &RunShot},
   };
   return table;
 }

@@ -27,3 +27,4 @@ int RunList(CliSession& session, const std::vector<std::string>& args);
 int RunSearch(CliSession& session, const std::vector<std::string>& args);
 int RunDbDump(CliSession& session, const std::vector<std::string>& args);
 int RunDbCheck(CliSession& session, const std::vector<std::string>& args);
+int RunShot(CliSession& session, const std::vector<std::string>& args);

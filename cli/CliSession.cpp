@@ -22,6 +22,8 @@ bool CliSession::Open(const CliOptions& options) {
     return false;
   }
   dataRoot_ = root->empty() ? CHarboPhotoApp::DefaultDataRoot() : *root;
+  dataRootUtf8_ = cp932::ToUtf8Lossy(dataRoot_);
+  userUtf8_ = options.user;
   usersFolder_ = suite::JoinPath({dataRoot_, CWinAppCdma::kUsersName});
   user_ = *user;
   std::strcpy(context_.moduleFolderNames[1], "Album");

@@ -33,7 +33,7 @@ HostMainWindow::HostMainWindow(const HostOptions& options, const AlbumModule& al
                                HostTexts texts)
     : options_(options), album_(album), texts_(std::move(texts)) {
   setWindowTitle(QStringLiteral("Harbo Suite"));
-  resize(1100, 720);
+  resize(options.width, options.height);
   InitSuiteContext(&context_, &errorRecord_);
 }
 
@@ -105,6 +105,7 @@ bool HostMainWindow::CreateAlbum(QString* error) {
   // The album area gets its real size before the frame rectangle is taken from it.
   layout()->activate();
   block_ = MakeParameterBlock(texts_, hostWindow_.get(), hostWindow_->GetClientRect(), &context_);
+  block_.colorScheme = options_.colorScheme;
   album_.OrbPhotoTreeSetting(&block_, 1);
   if (album_.OrbPhotoCreateWindows(&block_) == nullptr) {
     *error = QStringLiteral("the album module could not create its windows");

@@ -17,7 +17,8 @@ struct ValueOption {
 constexpr ValueOption kValueOptions[] = {
     {"--data", &CommandLine::dataRoot},     {"--user", &CommandLine::userName},
     {"--phone", &CommandLine::phoneFolder}, {"--screenshot", &CommandLine::screenshotPath},
-    {"--module", &CommandLine::modulePath},
+    {"--module", &CommandLine::modulePath}, {"--size", &CommandLine::size},
+    {"--scheme", &CommandLine::scheme},
 };
 
 const ValueOption* FindValueOption(const QString& name) {
@@ -93,6 +94,33 @@ void ApplySettingFile(const QString& dataRoot, HostOptions* options) {
   options->refuseReason = file.value("RefuseReason", options->refuseReason).toInt();
 }
 
+// "WIDTHxHEIGHT" within what a screen can show.
+bool ApplySize(const QString& text, HostOptions* options, QString* error) {
+  const QStringList parts = text.split('x');
+  bool wide = false, high = false;
+  const int width = parts.size() == 2 ? parts[0].toInt(&wide) : 0;
+  const int height = parts.size() == 2 ? parts[1].toInt(&high) : 0;
+  if (!wide || !high || width < 320 || height < 240 || width > 8192 || height > 8192) {
+    *error = QStringLiteral("--size expects WIDTHxHEIGHT from 320x240 to 8192x8192, not \"%1\"")
+                 .arg(text);
+    return false;
+  }
+  options->width = width;
+  options->height = height;
+  return true;
+}
+
+bool ApplyScheme(const QString& text, HostOptions* options, QString* error) {
+  bool ok = false;
+  const int scheme = text.toInt(&ok);
+  if (!ok || scheme < 0 || scheme > 99) {
+    *error = QStringLiteral("--scheme expects a number from 0 to 99, not \"%1\"").arg(text);
+    return false;
+  }
+  options->colorScheme = scheme;
+  return true;
+}
+
 void ApplyCommandLine(const CommandLine& line, HostOptions* options) {
   options->userName = line.userName.value_or(options->userName);
   options->phoneFolder = line.phoneFolder.value_or(options->phoneFolder);
@@ -122,6 +150,8 @@ QString UsageText() {
       "  --refuse-phone[=N]     refuse phone operations, giving reason N (default 3)\n"
       "  --screenshot FILE.png  save a picture of the window after start-up and quit\n"
       "  --module PATH          album module to load (default: beside the program)\n"
+      "  --size WIDTHxHEIGHT    size of the main window (default 1100x720)\n"
+      "  --scheme N             colour scheme, counted from 0 (default 0)\n"
       "  -v, --verbose          log the album's notices to stderr\n"
       "  -h, --help             show this text\n"
       "Settings PhoneFolder, RefusePhone and RefuseReason may also be kept in\n"
@@ -137,11 +167,13 @@ QString HostSettingsPath(const QString& dataRoot) {
   return dataRoot + QStringLiteral("/HbMb/host.ini");
 }
 
-HostOptions ResolveOptions(const CommandLine& line) {
+std::optional<HostOptions> ResolveOptions(const CommandLine& line, QString* error) {
   HostOptions options;
   options.dataRoot = DataRootOf(line);
   options.modulePath = DefaultModulePath();
   ApplySettingFile(options.dataRoot, &options);
   ApplyCommandLine(line, &options);
+  if (line.size && !ApplySize(*line.size, &options, error)) return std::nullopt;
+  if (line.scheme && !ApplyScheme(*line.scheme, &options, error)) return std::nullopt;
   return options;
 }

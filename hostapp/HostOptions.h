@@ -15,6 +15,9 @@ struct HostOptions {
   QString screenshotPath;  // empty: run interactively
   QString modulePath;
   bool verbose = false;
+  int width = 1100;  // of the main window
+  int height = 720;
+  int colorScheme = 0;  // the colour scheme number, counted from 0
 };
 
 // What the command line said; unset members fall back to the setting file and defaults.
@@ -25,6 +28,8 @@ struct CommandLine {
   std::optional<int> refuseReason;  // set when --refuse-phone was given
   std::optional<QString> screenshotPath;
   std::optional<QString> modulePath;
+  std::optional<QString> size;    // "WIDTHxHEIGHT"
+  std::optional<QString> scheme;  // a colour scheme number
   bool verbose = false;
   bool help = false;
 };
@@ -40,5 +45,6 @@ QString DataRootOf(const CommandLine& line);
 // Where the host keeps its own settings inside a data root.
 QString HostSettingsPath(const QString& dataRoot);
 
-// Defaults, then the host setting file, then the command line.
-HostOptions ResolveOptions(const CommandLine& line);
+// Defaults, then the host setting file, then the command line; nullopt with a message when
+// the size or the scheme is not a number the host takes.
+std::optional<HostOptions> ResolveOptions(const CommandLine& line, QString* error);

@@ -85,9 +85,13 @@ int main(int argc, char** argv) {
   // An offscreen run has nobody to close the window, whatever display there is.
   const bool headless = qEnvironmentVariable("QT_QPA_PLATFORM") == QLatin1String("offscreen");
   QApplication app(argc, argv);
-  const HostOptions options = ResolveOptions(*line);
-  if (!options.phoneFolder.isEmpty() && !QFileInfo(options.phoneFolder).isDir())
+  const std::optional<HostOptions> options = ResolveOptions(*line, &error);
+  if (!options) {
+    std::fprintf(stderr, "harbo-suite: %s\n%s", qPrintable(error), qPrintable(UsageText()));
+    return 1;
+  }
+  if (!options->phoneFolder.isEmpty() && !QFileInfo(options->phoneFolder).isDir())
     std::fprintf(stderr, "harbo-suite: the phone folder %s does not exist; no phone is connected\n",
-                 qPrintable(options.phoneFolder));
-  return Run(options, headless);
+                 qPrintable(options->phoneFolder));
+  return Run(*options, headless);
 }

@@ -168,4 +168,25 @@ TEST_F(AlbumCommands, ListSortsAsTheViewsDoWithCaseIgnoredAndUnknownDatesLast) {
   EXPECT_EQ(Album("list --descending").status, 2);
 }
 
+// The width and height a PNG file's header gives.
+std::pair<uint32_t, uint32_t> PngSize(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  unsigned char header[24] = {};
+  in.read(reinterpret_cast<char*>(header), sizeof header);
+  const auto big = [&](int at) {
+    return uint32_t{header[at]} << 24 | uint32_t{header[at + 1]} << 16 |
+           uint32_t{header[at + 2]} << 8 | header[at + 3];
+  };
+  return {big(16), big(20)};
+}
+
+TEST_F(AlbumCommands, ShotDrawsTheSuitesWindowWithTheAlbumAtTheSizeAsked) {
+  Album("import '" + temp_.file("photos") + "'");
+  const std::string out = temp_.file("shot.png");
+  EXPECT_EQ(Album("shot '" + out + "' --width 800 --height 500 --scheme 1").status, 0);
+  EXPECT_EQ(PngSize(out), (std::pair<uint32_t, uint32_t>{800, 500}));
+  EXPECT_EQ(Album("shot").status, 2);
+  EXPECT_EQ(Album("shot a.png --width wide").status, 2);
+}
+
 }  // namespace
