@@ -9,25 +9,18 @@ namespace {
 
 constexpr RECT kRect{160, 0, 640, 480};
 
-class MainFrameLifetime : public AlbumFixture {
- protected:
-  void SetUp() override {
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-  }
-  void TearDown() override {
-    if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
-    AlbumFixture::TearDown();
-  }
+// A frame that counts its deletions.
+class CountedFrame : public CMainFrame {
+ public:
+  static inline int deleted = 0;
+  ~CountedFrame() override { ++deleted; }
 };
 
 // A frame whose panes cannot be made: it makes one child first, then fails, as a pane
 // that cannot be created fails the frame's creation.
-class FrameWithoutPanes : public CMainFrame {
+class FrameWithoutPanes : public CountedFrame {
  public:
-  static inline int deleted = 0;
   static inline HWND pane = nullptr;
-  ~FrameWithoutPanes() override { ++deleted; }
 
  protected:
   bool OnCreateClient() override {
@@ -40,62 +33,65 @@ class FrameWithoutPanes : public CMainFrame {
   CWnd pane_;
 };
 
-// A frame that counts its deletions.
-class CountedFrame : public CMainFrame {
- public:
-  static inline int deleted = 0;
-  ~CountedFrame() override { ++deleted; }
+class MainFrameLifetime : public AlbumFixture {
+ protected:
+  void SetUp() override {
+    AlbumFixture::SetUp();
+    ASSERT_TRUE(Initialise());
+    CountedFrame::deleted = 0;
+  }
+  void TearDown() override {
+    if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
+    AlbumFixture::TearDown();
+  }
+  template <class Frame = CountedFrame>
+  CMainFrame* Install(CWnd* parent) {
+    return CMainFrame::Install(std::make_unique<Frame>(), parent, kRect);
+  }
+  // The frame was deleted as often as made and neither the process nor the application
+  // points at it any more.
+  static void ExpectLetGo(int deletions = 1) {
+    EXPECT_EQ(CountedFrame::deleted, deletions);
+    EXPECT_EQ(MainFrame(), nullptr);
+    EXPECT_EQ(TheApp().mainWindow(), nullptr);
+  }
 };
 
 }  // namespace
 
 TEST_F(MainFrameLifetime, TheHostDestroyingItsWindowFirstTakesTheFrameAndItsPointers) {
-  CountedFrame::deleted = 0;
-  CMainFrame* frame = CMainFrame::Install(std::make_unique<CountedFrame>(), &suite_.host, kRect);
+  CMainFrame* frame = Install(&suite_.host);
   ASSERT_NE(frame, nullptr);
   EXPECT_EQ(MainFrame(), frame);
   EXPECT_EQ(TheApp().mainWindow(), frame);
   suite_.host.DestroyWindow();
-  EXPECT_EQ(CountedFrame::deleted, 1);
-  EXPECT_EQ(MainFrame(), nullptr);
-  EXPECT_EQ(TheApp().mainWindow(), nullptr);
+  ExpectLetGo();
   EXPECT_FALSE(IsWindow(frame));
 }
 
 TEST_F(MainFrameLifetime, TheToolkitDeletingTheHostsWidgetTakesTheFrameToo) {
-  CountedFrame::deleted = 0;
-  ASSERT_NE(CMainFrame::Install(std::make_unique<CountedFrame>(), &suite_.host, kRect), nullptr);
+  ASSERT_NE(Install(&suite_.host), nullptr);
   delete suite_.host.widget();
-  EXPECT_EQ(CountedFrame::deleted, 1);
-  EXPECT_EQ(MainFrame(), nullptr);
-  EXPECT_EQ(TheApp().mainWindow(), nullptr);
+  ExpectLetGo();
 }
 
 TEST_F(MainFrameLifetime, ClosingTheFrameItselfLetsGoOfIt) {
-  CountedFrame::deleted = 0;
-  CMainFrame* frame = CMainFrame::Install(std::make_unique<CountedFrame>(), &suite_.host, kRect);
+  CMainFrame* frame = Install(&suite_.host);
   ASSERT_NE(frame, nullptr);
   SendMessage(frame, WM_CLOSE, 0, 0);
-  EXPECT_EQ(CountedFrame::deleted, 1);
-  EXPECT_EQ(MainFrame(), nullptr);
+  ExpectLetGo();
   EXPECT_TRUE(IsWindow(&suite_.host));
 }
 
 TEST_F(MainFrameLifetime, AFrameWhosePanesFailIsDeletedOnceWithWhatItMade) {
-  FrameWithoutPanes::deleted = 0;
-  EXPECT_EQ(CMainFrame::Install(std::make_unique<FrameWithoutPanes>(), &suite_.host, kRect),
-            nullptr);
-  EXPECT_EQ(FrameWithoutPanes::deleted, 1);
+  EXPECT_EQ(Install<FrameWithoutPanes>(&suite_.host), nullptr);
+  ExpectLetGo();
   EXPECT_FALSE(IsWindow(FrameWithoutPanes::pane));
-  EXPECT_EQ(MainFrame(), nullptr);
-  EXPECT_EQ(TheApp().mainWindow(), nullptr);
 }
 
 TEST_F(MainFrameLifetime, AFrameWithoutALiveParentIsDeletedOnce) {
-  CountedFrame::deleted = 0;
-  EXPECT_EQ(CMainFrame::Install(std::make_unique<CountedFrame>(), nullptr, kRect), nullptr);
+  EXPECT_EQ(Install(nullptr), nullptr);
   suite_.host.DestroyWindow();
-  EXPECT_EQ(CMainFrame::Install(std::make_unique<CountedFrame>(), &suite_.host, kRect), nullptr);
-  EXPECT_EQ(CountedFrame::deleted, 2);
-  EXPECT_EQ(MainFrame(), nullptr);
+  EXPECT_EQ(Install(&suite_.host), nullptr);
+  ExpectLetGo(2);
 }
