@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "platform/gdi/CDC.h"
-#include "platform/win/SystemMetrics.h"
 
 namespace {
 
@@ -147,11 +146,6 @@ TEST_F(GdiDrawing, AClipRectangleLimitsDrawingUntilItIsLifted) {
   dc_->SelectClipRect(nullptr);
   dc_->FillSolidRect(RECT{50, 50, 51, 51}, kRed);
   EXPECT_EQ(dc_->GetPixel(50, 50), kRed);
-}
-
-TEST(SystemMetrics, TheVerticalScrollBarHasAWidthAndUnknownMetricsAreZero) {
-  EXPECT_GT(GetSystemMetrics(SM_CXVSCROLL), 0);
-  EXPECT_EQ(GetSystemMetrics(-1), 0);
 }
 
 }  // namespace

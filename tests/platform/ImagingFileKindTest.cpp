@@ -51,31 +51,27 @@ class NotAPlainFile : public testing::TestWithParam<Kind> {
   std::string path_;
 };
 
-TEST_P(NotAPlainFile, IsRefusedByTheInformationReadWithoutBlocking) {
-  int result = kSuccess;
+TEST_P(NotAPlainFile, IsRefusedByEveryReaderWithoutBlocking) {
   FileInfo info;
+  int result = kSuccess;
   Guarded("ReadFileInfo",
           [&] { result = ReadFileInfo(path_.c_str(), &info, sizeof info, 0, nullptr); });
-  EXPECT_EQ(result, kErrorFileOpen);
-}
+  EXPECT_EQ(result, kErrorFileOpen) << "ReadFileInfo";
 
-TEST_P(NotAPlainFile, IsRefusedByTheLoadWithoutBlocking) {
-  int result = kSuccess;
   BitmapHandle bitmap;
   ASSERT_EQ(InitBitmap(&bitmap, sizeof bitmap, 16, 16, 24), kSuccess);
-  FileInfo info;
   info.flags = kLoadAtHandleSize;
+  result = kSuccess;
   Guarded("LoadFile",
           [&] { result = LoadFile(path_.c_str(), &bitmap, sizeof bitmap, 24, 1, nullptr, &info); });
-  EXPECT_EQ(result, kErrorFileOpen);
+  EXPECT_EQ(result, kErrorFileOpen) << "LoadFile";
   EXPECT_EQ(bitmap.pixels, nullptr);
-}
 
-TEST_P(NotAPlainFile, HasNoCommentAndIsNeverReadForOne) {
-  int result = kSuccess;
-  char buffer[kCommentBufferBytes];
-  Guarded("ReadComment", [&] { result = ReadComment(path_.c_str(), 3, buffer, sizeof buffer, 0); });
-  EXPECT_EQ(result, kErrorFileOpen);
+  char comment[kCommentBufferBytes];
+  result = kSuccess;
+  Guarded("ReadComment",
+          [&] { result = ReadComment(path_.c_str(), 3, comment, sizeof comment, 0); });
+  EXPECT_EQ(result, kErrorFileOpen) << "ReadComment: a file that is no picture has no comment";
 }
 
 TEST_P(NotAPlainFile, IsNeverWrittenToAsIfItWereAPicture) {
