@@ -7,14 +7,6 @@
 
 namespace {
 
-// Version 2 and 3 entries: the file record, then the 13 adjustment bytes, plain.
-std::string PlainEntry(const PhotoFileRecord& r, const AdjustmentRecord& a = {}) {
-  std::string e(reinterpret_cast<const char*>(&r), sizeof r);
-  uint8_t adjustments[AdjustmentRecord::kBytes];
-  a.ToBytes(adjustments);
-  return e + std::string(reinterpret_cast<const char*>(adjustments), sizeof adjustments);
-}
-
 void Put16(std::string& b, size_t at, uint16_t v) {
   b[at] = static_cast<char>(v & 0xFF);
   b[at + 1] = static_cast<char>(v >> 8);
@@ -48,7 +40,6 @@ struct FileState {
 
 class AlbumDatabase : public LibraryFixture {
  protected:
-  std::string DbPath() const { return TheApp().DatabasePath(); }
   void WriteDb(const std::string& bytes) { WriteBytes(DbPath(), bytes); }
 
   FileState State() {

@@ -16,8 +16,6 @@ class AlbumSave : public LibraryFixture {
     LibraryFixture::TearDown();
   }
 
-  std::string DbPath() const { return TheApp().DatabasePath(); }
-  std::string Backup() const { return DbPath() + ".bak"; }
   std::string Damaged(int n = 1) const {
     return DbPath() + ".damaged" + (n == 1 ? "" : "." + std::to_string(n));
   }

@@ -25,18 +25,11 @@ pid_t EndedProcess() {
   return child;
 }
 
-std::string PlainEntry(const PhotoFileRecord& r) {
-  std::string e(reinterpret_cast<const char*>(&r), sizeof r);
-  return e + std::string(AdjustmentRecord::kBytes, '\0');
-}
-
 class CatalogueKeeping : public LibraryFixture {
  protected:
-  std::string DbPath() const { return TheApp().DatabasePath(); }
   std::string Dropped(int n = 1) const {
     return DbPath() + ".dropped" + (n == 1 ? "" : "." + std::to_string(n));
   }
-  std::string Backup() const { return DbPath() + ".bak"; }
   const CPhotoItem* Find(const std::string& title) const {
     for (const CPhotoItem* item : library_.items())
       if (item->title() == title) return item;

@@ -17,11 +17,6 @@ class DataConversion : public AlbumFixture {
     database_ = TheApp().DatabasePath();
   }
 
-  std::string PlainEntry(const std::string& path) {
-    const PhotoFileRecord r = RecordFor(path);
-    return std::string(reinterpret_cast<const char*>(&r), sizeof r) + std::string(13, '\0');
-  }
-
   DataConversionBlock conversion_{};
   std::string album_;
   std::string database_;
@@ -36,8 +31,9 @@ TEST_F(DataConversion, WithoutADatabaseSucceedsAndWritesNothing) {
 TEST_F(DataConversion, RewritesAVersionThreeFileAsVersionFourWithTheSameRecords) {
   WriteBytes(album_ + "/a.jpg", "a");
   WriteBytes(album_ + "/b.jpg", "b");
-  WriteBytes(database_, "PHOTOALBUM0003" + PlainEntry(album_ + "/a.jpg") + PlainEntry("*\\b.jpg") +
-                            PlainEntry(album_ + "/gone.jpg"));
+  WriteBytes(database_, "PHOTOALBUM0003" + PlainEntry(RecordFor(album_ + "/a.jpg")) +
+                            PlainEntry(RecordFor("*\\b.jpg")) +
+                            PlainEntry(RecordFor(album_ + "/gone.jpg")));
   ASSERT_EQ(conversion::Convert(&conversion_), 1);
   const std::string written = ReadBytes(database_);
   EXPECT_EQ(written.substr(0, 14), "PHOTOALBUM0004");

@@ -48,8 +48,6 @@ class FaultInjection : public LibraryFixture {
     LibraryFixture::TearDown();
   }
 
-  std::string DbPath() const { return TheApp().DatabasePath(); }
-
   Fingerprint LoadFromDisk() {
     CPhotoManager loaded;
     const Cp932String path = DbPath();
@@ -187,16 +185,6 @@ class ImportFaults : public FaultInjection {
     ASSERT_EQ(library_.LoadAlbum(), 1);
     for (const auto& e : std::filesystem::directory_iterator(album_ + "/Pc"))
       if (e.path().filename().string().rfind("old", 0) != 0) std::filesystem::remove(e.path());
-  }
-
-  Fingerprint ImportedFingerprint() {
-    CPhotoManager expected;
-    for (const CPhotoItem* item : library_.items()) {
-      PhotoFileRecord r{};
-      item->ToFileRecord(&r);
-      expected.AddRecord(r, nullptr);
-    }
-    return FingerprintOf(expected);
   }
 
   Fingerprint before_;

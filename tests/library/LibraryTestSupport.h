@@ -38,6 +38,14 @@ inline PhotoFileRecord RecordFor(const std::string& path, uint32_t flags = 4) {
   return r;
 }
 
+// A catalogue entry of versions 2 and 3: the file record, then the 13 adjustment bytes, plain.
+inline std::string PlainEntry(const PhotoFileRecord& r, const AdjustmentRecord& a = {}) {
+  uint8_t adjustments[AdjustmentRecord::kBytes];
+  a.ToBytes(adjustments);
+  return std::string(reinterpret_cast<const char*>(&r), sizeof r) +
+         std::string(reinterpret_cast<const char*>(adjustments), sizeof adjustments);
+}
+
 // A library on the fixture's user, with the album folder made.
 class LibraryFixture : public AlbumFixture {
  protected:
@@ -56,6 +64,9 @@ class LibraryFixture : public AlbumFixture {
     WriteBytes(path, content);
     return path;
   }
+
+  std::string DbPath() const { return TheApp().DatabasePath(); }
+  std::string Backup() const { return DbPath() + ".bak"; }
 
   CPhotoItem* AddPhoto(const std::string& relative, uint32_t flags = 4) {
     return library_.AddRecord(RecordFor(AlbumFile(relative), flags), nullptr);
