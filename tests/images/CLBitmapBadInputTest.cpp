@@ -109,17 +109,12 @@ void ExpectPromptFailure(const std::string& path, const std::string& pipe) {
   EXPECT_FALSE(CLBmpCashList::Instance().Contains(&b));
 }
 
-TEST(NotAPlainFile, ANamedPipeCalledLikeAPhotoFailsPromptly) {
+TEST(NotAPlainFile, ANamedPipeOrAFolderCalledLikeAPhotoFailsPromptly) {
   TempDir temp;
-  const std::string pipe = temp.file("x.jpg");
+  const std::string pipe = temp.file("x.jpg"), folder = temp.file("y.jpg");
   ASSERT_TRUE(hangguard::MakePipe(pipe));
-  ExpectPromptFailure(pipe, pipe);
-}
-
-TEST(NotAPlainFile, AFolderCalledLikeAPhotoFailsPromptly) {
-  TempDir temp;
-  const std::string folder = temp.file("y.jpg");
   ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  ExpectPromptFailure(pipe, pipe);
   ExpectPromptFailure(folder, "");
 }
 

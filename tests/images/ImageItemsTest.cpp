@@ -49,7 +49,6 @@ TEST_P(ItemGeometry, ItemSizeFollowsTheThumbnailSizeAndTheCaptionBits) {
   EXPECT_EQ(style.ItemHeight(), g.height);
   EXPECT_EQ(style.CellWidth(), g.width) << "no gaps between cells";
   EXPECT_EQ(style.CellHeight(), g.height);
-  EXPECT_EQ(style.memoWidth(), g.size * 3 / 4);
 }
 
 INSTANTIATE_TEST_SUITE_P(SizesAndBits, ItemGeometry,

@@ -52,11 +52,6 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
-class CaptionedSplitter : public CSplitterWnd {
- protected:
-  int CaptionHeight(int row, int /*column*/) const override { return row == 1 ? 26 : 0; }
-};
-
 class Splitters : public testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(parent_.Create("parent", 0, RECT{0, 0, 600, 400}, nullptr)); }
@@ -109,19 +104,6 @@ TEST_F(Splitters, ABarDraggedWithTheMouseSetsTheSizeBeforeIt) {
   splitter.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(400, 50));
   splitter.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(20, 50));
   EXPECT_EQ(left.GetWindowRect().right, 240);
-}
-
-TEST_F(Splitters, APaneWithACaptionSitsBelowIt) {
-  CaptionedSplitter splitter;
-  ASSERT_TRUE(splitter.CreateStatic(&parent_, 2, 1));
-  CWnd views, print;
-  MakePane(splitter, views, 0, 0);
-  MakePane(splitter, print, 1, 0);
-  splitter.SetRowInfo(0, 300, 0);
-  splitter.RecalcLayout();
-  EXPECT_EQ(print.GetWindowRect().top, 304 + 26);
-  EXPECT_EQ(print.GetWindowRect().bottom, 400);
-  EXPECT_EQ(splitter.CellRect(1, 0).top, 304);
 }
 
 }  // namespace

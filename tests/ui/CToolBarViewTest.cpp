@@ -91,11 +91,6 @@ class ViewBarPictures : public ToolkitTest, public testing::WithParamInterface<i
     parent_.ShowWindow(SW_SHOW);
     PumpMessages();
   }
-  static void MakePane(CSplitterWnd& splitter, CWnd& pane, int row, int column) {
-    ASSERT_TRUE(pane.Create({}, WS_CHILD | WS_VISIBLE, RECT{0, 0, 10, 10}, &splitter,
-                            splitter.IdFromRowCol(row, column)));
-    splitter.SetPane(row, column, &pane);
-  }
   void FillBar() {
     search_ = bar_.AddButton(cp932::Lit("検索"), RECT{4, 2, 76, 24}, kSearch);
     switch_ = bar_.AddButton(cp932::Lit("表示切替"), RECT{80, 2, 176, 24}, kSwitchView);

@@ -11,11 +11,6 @@ namespace {
 
 class SplitWnds : public ToolkitTest {
  protected:
-  static void MakePane(CSplitterWnd& splitter, CWnd& pane, int row, int column) {
-    ASSERT_TRUE(pane.Create("pane", WS_CHILD | WS_VISIBLE, RECT{0, 0, 10, 10}, &splitter,
-                            splitter.IdFromRowCol(row, column)));
-    splitter.SetPane(row, column, &pane);
-  }
   static LRESULT Mouse(CWnd& window, UINT message, int x, int y) {
     return window.SendMessage(message, 0, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
   }

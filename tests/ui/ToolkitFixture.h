@@ -13,6 +13,7 @@
 #include "platform/fileio/FileIo.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/win/QtBridge.h"
+#include "platform/win/SplitterWnd.h"
 #include "platform/win/Wnd.h"
 #include "ui/CDrawObject.h"
 #include "ui/Skin.h"
@@ -51,6 +52,13 @@ class ToolkitTest : public testing::Test {
     skin::Draw().ApplyText(*text);
   }
   static COLORREF Colour(int32_t index) { return skin::Draw().GetColor(index); }
+
+  // A visible pane made in the splitter's cell.
+  static void MakePane(CSplitterWnd& splitter, CWnd& pane, int row, int column) {
+    ASSERT_TRUE(pane.Create("pane", WS_CHILD | WS_VISIBLE, RECT{0, 0, 10, 10}, &splitter,
+                            splitter.IdFromRowCol(row, column)));
+    splitter.SetPane(row, column, &pane);
+  }
 
   // The window as the toolkit paints it, children included.
   static QImage Picture(CWnd& window) {
