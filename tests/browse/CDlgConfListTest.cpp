@@ -57,12 +57,15 @@ class ConfList : public ConfListFixture {};
 
 }  // namespace
 
-TEST_P(ConfListModes, ShowTheirTitleIconTextAndButtonsAndEnterPressesTheDefaultButton) {
+TEST_P(ConfListModes, ShowTheirTextsRowsAndButtonsCentredOnTheMainWindowAndEnterAnswers) {
   const ModeCase& c = GetParam();
+  CWnd frame;
+  ASSERT_TRUE(frame.Create("frame", WS_CHILD, RECT{40, 30, 600, 430}, &suite_.host));
+  TheApp().SetMainWindow(&frame);
   CDlgConfList dialog(&suite_.host);
   ASSERT_TRUE(dialog.SetMode(c.mode));
-  dialog.AddItem(Photo("a.jpg"));
-  dialog.AddItem(Photo("b.jpg"));
+  dialog.AddItem(Photo("IMG_0001.JPG", "海.jpg", 2024, 5, 7));
+  dialog.AddItem(Photo("IMG_0002.JPG", "山.jpg", 1999, 12, 31));
   const intptr_t result = Run(dialog, [&](CDlgConfList& d) {
     EXPECT_EQ(TextOf(&d), c.title);
     EXPECT_EQ(Child<CIconCtrl>(d, res::kControlConfIcon)->standardIcon(), c.icon);
@@ -73,6 +76,20 @@ TEST_P(ConfListModes, ShowTheirTitleIconTextAndButtonsAndEnterPressesTheDefaultB
     if (c.second != nullptr) {
       EXPECT_EQ(TextOf(second), c.second);
     }
+    // A photo to be added is named by its source name, the others by their file name.
+    const std::vector<std::string> names =
+        c.mode == 0 ? std::vector<std::string>{"海.jpg", "山.jpg"}
+                    : std::vector<std::string>{"IMG_0001.JPG", "IMG_0002.JPG"};
+    EXPECT_EQ(Column(d, 0), names);
+    EXPECT_EQ(Column(d, 1), (std::vector<std::string>{"2024.05.07", "1999.12.31"}));
+    EXPECT_EQ(d.list()->GetFocusedItem(), 0);
+    EXPECT_TRUE(d.list()->IsItemSelected(0));
+    // One button stands in the middle; two stand where the layout puts them.
+    EXPECT_EQ(R(d.GetClientRect()), (Rect{0, 0, 468, 250}));
+    const Rect first = c.second == nullptr ? Rect{191, 220, 276, 242} : Rect{99, 220, 184, 242};
+    EXPECT_EQ(R(Child<CWnd>(d, IDOK)->GetWindowRect()), first);
+    EXPECT_EQ(QtBridge::WidgetOf(&d)->geometry().topLeft() + QPoint(234, 125),
+              QtBridge::WidgetOf(&frame)->mapToGlobal(QPoint(280, 200)));
     d.list()->ClickColumn(1);
     Picture(d, ("conflist-mode" + std::to_string(c.mode)).c_str());
     PressEnterIn(*d.list());
@@ -118,27 +135,6 @@ TEST_F(ConfList, WithNoPhotosAddingSaysSoAndTheOtherModesBeepWithoutADialog) {
   }
   EXPECT_EQ(shown, 0);
   EXPECT_EQ(suite_.Entries(), 0);
-}
-
-TEST_F(ConfList, RowsShowTheFileNameOrTheSourceNameOfAPhotoToBeAddedAndTheDate) {
-  CImageItem* sea = Photo("IMG_0001.JPG", "海.jpg", 2024, 5, 7);
-  CImageItem* hill = Photo("IMG_0002.JPG", "山.jpg", 1999, 12, 31);
-  for (int32_t mode : {0, 1, 2, 3}) {
-    SCOPED_TRACE(mode);
-    CDlgConfList dialog(&suite_.host);
-    dialog.SetMode(mode);
-    dialog.AddItem(sea);
-    dialog.AddItem(hill);
-    Run(dialog, [&](CDlgConfList& d) {
-      const std::vector<std::string> names =
-          mode == 0 ? std::vector<std::string>{"海.jpg", "山.jpg"}
-                    : std::vector<std::string>{"IMG_0001.JPG", "IMG_0002.JPG"};
-      EXPECT_EQ(Column(d, 0), names);
-      EXPECT_EQ(Column(d, 1), (std::vector<std::string>{"2024.05.07", "1999.12.31"}));
-      EXPECT_EQ(d.list()->GetFocusedItem(), 0);
-      EXPECT_TRUE(d.list()->IsItemSelected(0));
-    });
-  }
 }
 
 TEST_F(ConfList, TheNameColumnTakesTheListsWidthLessAScrollBarAndTheDateColumn) {
@@ -198,27 +194,6 @@ TEST_F(ConfList, ThreeHundredPhotosMoveTheProgressBarAt128And256And300) {
   Run(dialog, [](CDlgConfList& d) { EXPECT_EQ(d.list()->GetItemCount(), 300); });
   CDlgProgMsg::SetPositionProbeForTest(nullptr);
   EXPECT_EQ(positions, (std::vector<int>{128, 256, 300}));
-}
-
-TEST_F(ConfList, LaysOutItsControlsInPixelsAndIsCentredOnTheMainWindow) {
-  CWnd frame;
-  ASSERT_TRUE(frame.Create("frame", WS_CHILD, RECT{40, 30, 600, 430}, &suite_.host));
-  TheApp().SetMainWindow(&frame);
-  for (int32_t mode : {0, 1}) {
-    SCOPED_TRACE(mode);
-    CDlgConfList dialog(&suite_.host);
-    dialog.SetMode(mode);
-    dialog.AddItem(Photo("a.jpg"));
-    Run(dialog, [&](CDlgConfList& d) {
-      EXPECT_EQ(R(d.GetClientRect()), (Rect{0, 0, 468, 250}));
-      // One button stands in the middle; two stand where the layout puts them.
-      const Rect first = mode == 0 ? Rect{191, 220, 276, 242} : Rect{99, 220, 184, 242};
-      EXPECT_EQ(R(Child<CWnd>(d, IDOK)->GetWindowRect()), first);
-      const QWidget* main = QtBridge::WidgetOf(&frame);
-      EXPECT_EQ(QtBridge::WidgetOf(&d)->geometry().topLeft() + QPoint(234, 125),
-                main->mapToGlobal(QPoint(280, 200)));
-    });
-  }
 }
 
 TEST_F(ConfList, TheFocusedRowsPhotoIsPaintedBesideTheList) {
