@@ -190,9 +190,12 @@ void CSplitterWnd::OnPaint() {
   PaintBars(dc);
 }
 
+COLORREF CSplitterWnd::BarColour() const {
+  return GetSysColor(COLOR_BTNFACE);
+}
+
 void CSplitterWnd::PaintBars(CDC& dc) {
-  const RECT client = GetClientRect();
-  dc.FillSolidRect(client, GetSysColor(COLOR_BTNFACE));
+  dc.FillSolidRect(GetClientRect(), BarColour());
   for (int r = 0; r < rows(); ++r)
     for (int c = 0; c < columns(); ++c) {
       const int height = CaptionHeight(r, c);

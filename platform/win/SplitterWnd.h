@@ -72,7 +72,9 @@ class CSplitterWnd : public CWnd {
   // The height a caption takes at the top of a cell; the pane is placed below it.
   virtual int CaptionHeight(int /*row*/, int /*column*/) const { return 0; }
   // Paints the splitter's own parts: the bars and, through PaintCaption, the captions.
-  virtual void PaintBars(CDC& dc);
+  void PaintBars(CDC& dc);
+  // The colour of the bars (the splitter's background where no pane covers it).
+  virtual COLORREF BarColour() const;
   virtual void PaintCaption(CDC& /*dc*/, const RECT& /*caption*/, int /*row*/, int /*column*/) {}
 
   void OnSize(UINT type, int cx, int cy) override;

@@ -6,5 +6,5 @@
 
 class CSplitWndEx : public CSplitterWnd {
  protected:
-  void PaintBars(CDC& dc) override;
+  COLORREF BarColour() const override;
 };
