@@ -19,22 +19,6 @@ using cp932::Lit;
 constexpr const char* kHomePageAddress = "https://harbo-suite.invalid/album/";
 constexpr uint32_t kFavouriteBits = 0xFFF;
 
-// The album's file work is one suite operation, so other modules keep off the files.
-class FileOperation {
- public:
-  FileOperation()
-      : begun_(suite::BeginOperation(suite::kAlbumModule, suite::kKindAlbumFiles, 1, 0, 0) != 0) {}
-  ~FileOperation() {
-    if (begun_) suite::EndOperation(suite::kAlbumModule, suite::kKindAlbumFiles, 0);
-  }
-  FileOperation(const FileOperation&) = delete;
-  FileOperation& operator=(const FileOperation&) = delete;
-  bool begun() const { return begun_; }
-
- private:
-  bool begun_;
-};
-
 void Warn(const char* utf8) {
   AlbumMessageBox(Lit(utf8), MB_ICONEXCLAMATION);
 }
@@ -78,7 +62,8 @@ std::vector<CImageItem*> CMainFrame::SelectedItems() const {
 }
 
 void CMainFrame::OnDelete() {
-  const FileOperation operation;
+  // The album's file work is one suite operation, so other modules keep off the files.
+  const suite::ScopedOperation operation(suite::kKindAlbumFiles, 1);
   if (!operation.begun()) return;
   if (items_->count() == 0 || items_->SelectedCount() == 0) {
     if (transfer_ != 0)

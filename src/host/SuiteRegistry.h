@@ -60,4 +60,22 @@ void ReportError(int32_t code, int32_t detail1, int32_t detail2, const Cp932Stri
 // The folder name the suite keeps for a module (1, 2, 3; others share the fourth).
 Cp932String ModuleFolderName(int32_t module);
 
+// An operation of the album registered for as long as the object lives (when the suite
+// let it begin), so that other modules keep off what it works on.
+class ScopedOperation {
+ public:
+  ScopedOperation(int32_t kind, int32_t keepAwake)
+      : kind_(kind), begun_(BeginOperation(kAlbumModule, kind, keepAwake, 0, 0) != 0) {}
+  ~ScopedOperation() {
+    if (begun_) EndOperation(kAlbumModule, kind_, 0);
+  }
+  ScopedOperation(const ScopedOperation&) = delete;
+  ScopedOperation& operator=(const ScopedOperation&) = delete;
+  bool begun() const { return begun_; }
+
+ private:
+  int32_t kind_;
+  bool begun_;
+};
+
 }  // namespace suite

@@ -16,19 +16,9 @@ namespace albumfile {
 namespace {
 
 // The album's file work is one suite operation, so other modules keep off the file.
-class AlbumFileOperation {
+class AlbumFileOperation : public suite::ScopedOperation {
  public:
-  AlbumFileOperation()
-      : begun_(suite::BeginOperation(suite::kAlbumModule, suite::kKindAlbumFiles, 1, 0, 0) != 0) {}
-  ~AlbumFileOperation() {
-    if (begun_) suite::EndOperation(suite::kAlbumModule, suite::kKindAlbumFiles, 0);
-  }
-  AlbumFileOperation(const AlbumFileOperation&) = delete;
-  AlbumFileOperation& operator=(const AlbumFileOperation&) = delete;
-  bool begun() const { return begun_; }
-
- private:
-  bool begun_;
+  AlbumFileOperation() : ScopedOperation(suite::kKindAlbumFiles, 1) {}
 };
 
 bool UseSuiteLibrary() {
