@@ -214,7 +214,7 @@ void CMainFrame::EnableFavouriteSetter() {
 
 void CMainFrame::LoadSettings() {
   CHarboPhotoApp& app = TheApp();
-  wantThumbnail_ = app.ReadInt(kSection, "DispThumbnail", 1) != 0;
+  const bool thumbnail = app.ReadInt(kSection, "DispThumbnail", 1) != 0;
   wantEasyPrint_ = app.ReadInt(kSection, "DispPrint", 1) != 0;
   const int sort = app.ReadInt(kSection, "Sort", kDefaultSort);
   if (!items_->Sort(sort)) items_->Sort(kDefaultSort);
@@ -223,7 +223,7 @@ void CMainFrame::LoadSettings() {
       static_cast<uint16_t>(app.ReadInt(kSection, "ImageStyle", kDefaultImageStyle)));
   // The easy print panel shows only where printing is available.
   rightSplitter_.ShowRow(1, wantEasyPrint_ && CHarboPhotoPrintView::PrintingAvailable());
-  ShowViews(wantThumbnail_);
+  ShowViews(thumbnail);
 }
 
 void CMainFrame::SaveSettings(bool fromDestroyEntry) {
@@ -463,7 +463,6 @@ LRESULT CMainFrame::OnDeleteKey(WPARAM /*w*/, LPARAM /*l*/) {
 // never equal the node it came from.
 LRESULT CMainFrame::OnTreeItemSelect(WPARAM selected, LPARAM previous) {
   const auto node = static_cast<HTREEITEM>(selected);
-  selectedNode_ = node;
   SuiteContext* context = suite::Context();
   CTreeCtrl* tree = context != nullptr ? context->indexTree : nullptr;
   if (tree == nullptr) return 0;

@@ -173,13 +173,11 @@ class CMainFrame : public CFrameWnd {
   CIdxIndexView index_;
   std::unique_ptr<CImageItems> items_ = std::make_unique<CImageItems>(true);
 
-  bool wantThumbnail_ = true;
   bool wantEasyPrint_ = true;
   int transfer_ = 0;
   int phoneState_ = 0;
   int phoneBlock_ = 0;
   int favouriteChoice_ = 0;
-  LPARAM selectedNode_ = 0;
   // Set once creation succeeded: only then does the window own the object. A failed
   // creation destroys the window too, and its owner deletes the object instead.
   bool ownedByWindow_ = false;
