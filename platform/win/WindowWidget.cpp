@@ -1,9 +1,11 @@
 #include "platform/win/WindowWidget.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include "platform/win/QtText.h"
 #include "platform/win/Wnd.h"
 
 namespace {
@@ -90,8 +92,21 @@ void WindowWidget::mousePressEvent(QMouseEvent* event) {
   SendMouse(event->button() == Qt::RightButton ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, event);
 }
 
+// The context menu is asked for when the right button comes up, after its release.
 void WindowWidget::mouseReleaseEvent(QMouseEvent* event) {
-  SendMouse(event->button() == Qt::RightButton ? WM_RBUTTONUP : WM_LBUTTONUP, event);
+  const bool right = event->button() == Qt::RightButton;
+  SendMouse(right ? WM_RBUTTONUP : WM_LBUTTONUP, event);
+  if (!right || owner_ == nullptr) return;
+  const QPoint global = event->globalPosition().toPoint();
+  Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(owner_), PackPoint(global.x(), global.y()));
+}
+
+// From the keyboard (the menu key) the menu has no position: both coordinates are -1. The
+// mouse's request is made on the right button's release instead.
+void WindowWidget::contextMenuEvent(QContextMenuEvent* event) {
+  event->accept();
+  if (event->reason() == QContextMenuEvent::Mouse || owner_ == nullptr) return;
+  Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(owner_), PackPoint(-1, -1));
 }
 
 void WindowWidget::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -105,10 +120,23 @@ void WindowWidget::mouseMoveEvent(QMouseEvent* event) {
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
   const UINT vk = VirtualKeyFromQt(event->key());
   if (vk == 0) {
-    QWidget::keyPressEvent(event);
+    if (event->text().isEmpty()) {
+      QWidget::keyPressEvent(event);
+      return;
+    }
+    SendCharacters(event->text());
     return;
   }
   Send(WM_KEYDOWN, vk, 1);
+  SendCharacters(event->text());
+}
+
+// The typed text follows the key as WM_CHAR, one message per code page 932 byte.
+void WindowWidget::SendCharacters(const QString& text) {
+  if (text.isEmpty() || owner_ == nullptr) return;
+  const std::optional<Cp932String> bytes = QtText::ToCp932(text);
+  if (!bytes) return;
+  for (char byte : *bytes) Send(WM_CHAR, static_cast<unsigned char>(byte), 1);
 }
 
 CWnd* WindowOfWidget(QWidget* widget) {

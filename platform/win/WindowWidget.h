@@ -30,10 +30,12 @@ class WindowWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   LRESULT Send(UINT message, WPARAM w, LPARAM l);
   void SendMouse(UINT message, QMouseEvent* event);
+  void SendCharacters(const QString& text);
 
   CWnd* owner_;
 };

@@ -403,6 +403,14 @@ HWND WindowFromCursor() {
   return WindowOfWidget(QApplication::widgetAt(QCursor::pos()));
 }
 
+BOOL GetCursorPos(POINT* point) {
+  if (point == nullptr || qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+    return 0;
+  const QPoint at = QCursor::pos();
+  *point = POINT{at.x(), at.y()};
+  return 1;
+}
+
 namespace {
 int g_beeps = 0;
 }

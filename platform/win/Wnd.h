@@ -146,6 +146,8 @@ bool OfferToFilter(MSG* msg);
 
 // The window under the mouse cursor, or null.
 HWND WindowFromCursor();
+// The mouse cursor's position on the screen; false without a display.
+BOOL GetCursorPos(POINT* point);
 
 // How many times MessageBeep was called (tests check that a command beeped).
 int BeepCountForTest();
