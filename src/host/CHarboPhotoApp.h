@@ -113,6 +113,11 @@ class CHarboPhotoApp : public CWinAppCdma {
   // first; false when there is no drawing object. A missing file leaves the built-in look.
   bool ApplyColorScheme(int number);
 
+  // The album's window whose drag is running (null when none): drop targets of the album
+  // tell its own drags of photos from drags of other programs' files by it.
+  void SetDragSource(HWND window) { dragSource_ = window; }
+  HWND dragSource() const { return dragSource_; }
+
  private:
   static Cp932String Join(const Cp932String& a, const Cp932String& b);
   Cp932String FormPath(Path which);
@@ -134,6 +139,7 @@ class CHarboPhotoApp : public CWinAppCdma {
   std::array<std::optional<Cp932String>, static_cast<size_t>(Path::kCount)> paths_;
   int phoneBlock_ = 0;
   int colorScheme_ = 0;
+  HWND dragSource_ = nullptr;
   std::unique_ptr<CDrawObject> drawObject_ = std::make_unique<CDrawObject>();
   std::unique_ptr<CPhotoManager> library_;
 };

@@ -30,18 +30,6 @@ Result Guarded(Result onFailure, Body body) {
 // library is started once.
 const bool kAppMade = (TheApp(), _InitCdmaBinDll(), true);
 
-void UpdateMenuItem(CMenu* menu, int index, CMainFrame* frame) {
-  UINT id = menu->GetMenuItemID(index);
-  if (id == 0) return;
-  if (CMenu* sub = menu->GetSubMenu(index)) id = sub->GetMenuItemID(0);
-  if (id == 0 || id == static_cast<UINT>(-1) || cmd::IsHostCommand(id)) return;
-  CCmdUI ui(id);
-  const bool updated = frame->OnCmdMsg(id, &ui);
-  menu->EnableItem(index, updated ? ui.enabled() : frame->HasCommandHandler(id));
-  if (menu->GetSubMenu(index) == nullptr)
-    menu->CheckItem(index, updated ? ui.checked() : 0, ui.radio());
-}
-
 void BuildIndexTree() {
   SuiteContext* context = suite::Context();
   if (context == nullptr) return;
@@ -107,7 +95,7 @@ ORBPHOTO_API int OrbPhotoInitMenuPopup(HMENU menu, int /*index*/, int /*systemMe
   return Guarded(1, [&] {
     CMainFrame* frame = MainFrame();
     if (frame == nullptr || menu == nullptr) return 1;
-    for (int i = 0; i < menu->GetMenuItemCount(); ++i) UpdateMenuItem(menu, i, frame);
+    frame->UpdateMenuStates(menu);
     return 1;
   });
 }

@@ -185,6 +185,7 @@ int CImageItems::HitPart(const CImageItem& item, int x, int y) const {
 int CImageItems::Draw(CDC& dc, const RECT& client, int scrollY) {
   const int bandTop = scrollY, bandBottom = scrollY + (client.bottom - client.top);
   const int cellH = style_->CellHeight();
+  style_->ResetPending();
   int drawn = 0;
   for (CImageItem* item : items_) {
     if (item->y() >= bandBottom) break;

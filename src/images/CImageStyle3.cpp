@@ -155,23 +155,56 @@ void CImageStyle3::DrawBackground(CDC& dc, CDrawObject& draw, const CImageItem& 
 // A photo is fitted into its picture box through the bitmap cache. Anything else (a movie,
 // another file) shows its type's icon, or the picture when the file turns out to decode,
 // centred in the filled square; a file that never decodes is asked for its icon only once.
+// A picture that would need a decode past the draw's budget is left as its empty box.
 void CImageStyle3::DrawPicture(CDC& dc, CDrawObject& draw, CPhotoItem& record, const RECT& square) {
-  const AdjustmentRecord own = record.adjustments();
-  if (IsPicture(record)) {
-    const RECT box = PictureBox(square, record.IsPortrait());
-    const int w = box.right - box.left, h = box.bottom - box.top;
-    // The loader's box is the picture's before its rotation.
-    const bool sideways = own.TurnsSideways();
-    if (record.Load(record.path(), sideways ? h : w, sideways ? w : h, &own, false) == 1)
-      record.Paint(dc, Centred(box, record.displaySize()));
+  if (!IsReady(record)) {
+    if (!budget_.Allows()) {
+      ++pending_;
+      return;
+    }
+    budget_.Spend();
+  }
+  if (!IconOnly(record)) LoadFor(record, square);
+  if (record.HasPixels()) {
+    if (!IsPicture(record)) dc.FillRect(square, draw.GetBrush(kMemoBrush));
+    const RECT box = IsPicture(record) ? PictureBox(square, record.IsPortrait()) : square;
+    record.Paint(dc, Centred(box, record.displaySize()));
     return;
   }
   dc.FillRect(square, draw.GetBrush(kMemoBrush));
-  if (!record.IsValid()) record.Load(record.path(), imageSize_, imageSize_, &own, false);
-  if (record.HasPixels())
-    record.Paint(dc, Centred(square, record.displaySize()));
-  else
-    record.Paint(dc, square);
+  record.Paint(dc, square);
+}
+
+int CImageStyle3::LoadFor(CPhotoItem& record, const RECT& square) {
+  const AdjustmentRecord own = record.adjustments();
+  if (!IsPicture(record))
+    return record.IsValid() ? 1 : record.Load(record.path(), imageSize_, imageSize_, &own, false);
+  const RECT box = PictureBox(square, record.IsPortrait());
+  const int w = box.right - box.left, h = box.bottom - box.top;
+  // The loader's box is the picture's before its rotation.
+  const bool sideways = own.TurnsSideways();
+  return record.Load(record.path(), sideways ? h : w, sideways ? w : h, &own, false);
+}
+
+// A file that did not decode holds its type's icon, which is drawn as it is.
+bool CImageStyle3::IconOnly(const CPhotoItem& record) {
+  return record.IsValid() && !record.HasPixels();
+}
+
+bool CImageStyle3::IsReady(CPhotoItem& record) {
+  if (!IsPicture(record) || IconOnly(record)) return record.IsValid();
+  if (!record.HasPixels()) return false;
+  const RECT box = PictureBox(RECT{0, 0, imageSize_, imageSize_}, record.IsPortrait());
+  const int w = box.right - box.left, h = box.bottom - box.top;
+  const AdjustmentRecord& own = record.adjustments();
+  const bool sideways = own.TurnsSideways();
+  return record.IsReadyFor(own, sideways ? h : w, sideways ? w : h);
+}
+
+bool CImageStyle3::Prepare(CPhotoItem& record) {
+  if (IsReady(record)) return false;
+  LoadFor(record, RECT{0, 0, imageSize_, imageSize_});
+  return true;
 }
 
 void CImageStyle3::DrawName(CDC& dc, const CPhotoItem& record, const RECT& line) {

@@ -151,6 +151,20 @@ int CLBitmap::LoadWith(Sizing sizing, const Cp932String& path, int width, int he
   return 1;
 }
 
+bool CLBitmap::IsReadyFor(const AdjustmentRecord& wanted, int width, int height) const {
+  if (!(wanted == pixelAdjustments_)) return false;
+  width = std::max(0, width);
+  height = std::max(0, height);
+  BitmapSize file = FileSize();
+  if (wanted.TurnsSideways()) {
+    std::swap(width, height);
+    std::swap(file.width, file.height);
+  }
+  if (width == 0) width = file.width;
+  if (height == 0) height = file.height;
+  return CLBmpCashList::Instance().IsUsable(this, width, height);
+}
+
 bool CLBitmap::TakeCacheHit(const AdjustmentRecord& wanted, int width, int height, bool stretch) {
   if (!(wanted == pixelAdjustments_)) return false;
   // A zero side asks for the file's own side, which the cache test must see as such.

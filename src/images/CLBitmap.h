@@ -39,6 +39,9 @@ class CLBitmap {
   // 1 when the picture or its icon is ready, 0 when neither could be had.
   int Load(const Cp932String& path, int width, int height, const AdjustmentRecord* adjustments,
            bool stretch);
+  // Whether Load with these arguments would be served by the pixels already held, without
+  // reading the file.
+  bool IsReadyFor(const AdjustmentRecord& wanted, int width, int height) const;
   // As Load, but scales a picture smaller than the box up to it (printing).
   int LoadEnlarging(const Cp932String& path, int width, int height,
                     const AdjustmentRecord* adjustments, bool stretch);

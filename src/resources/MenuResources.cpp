@@ -93,6 +93,41 @@ std::unique_ptr<CMenu> MainMenu() {
   return menu;
 }
 
+// The views' context menus: the first on photos, the second on empty space.
+std::unique_ptr<CMenu> ContextMenus() {
+  auto menu = std::make_unique<CMenu>();
+  CMenu& onItems = menu->AppendPopup(Lit("ｺﾝﾃｷｽﾄﾒﾆｭｰ1"));
+  AddItem(onItems, cmd::kOpenItem, "開く\tEnter");
+  AddItem(onItems, cmd::kEditPhoto, "写真の編集(&H)...\tCtrl+H");
+  onItems.AppendSeparator();
+  AddItem(onItems, cmd::kCopy, "コピー(&C)\tCtrl+C");
+  AddItem(onItems, cmd::kDelete, "削除(&D)\tDelete");
+  onItems.AppendSeparator();
+  AddItem(onItems, cmd::kRename, "名前の変更...");
+  AddItem(onItems, cmd::kEditMemo, "メモの編集...");
+  AddItem(onItems, cmd::kInsertIntoEasyPrint, "簡単プリントに挿入(&I)\tCtrl+I");
+  onItems.AppendSeparator();
+  AddItem(onItems, cmd::kDetails, "詳細");
+  AddItem(onItems, cmd::kMap, "地図表示");
+  CMenu& onSpace = menu->AppendPopup(Lit("ｺﾝﾃｷｽﾄﾒﾆｭｰ2"));
+  AddItem(onSpace, cmd::kSelectAll, "全て選択(&A)\tCtrl+A");
+  onSpace.AppendSeparator();
+  AddItem(onSpace, cmd::kSwitchView, "表示切替");
+  CMenu& sort = onSpace.AppendPopup(Lit("写真の整列"));
+  AddItem(sort, cmd::kSortName, "名前");
+  AddItem(sort, cmd::kSortDate, "日時");
+  AddItem(sort, cmd::kSortSize, "サイズ");
+  AddItem(sort, cmd::kSortMemo, "メモ");
+  CMenu& size = onSpace.AppendPopup(Lit("写真サイズ"));
+  AddItem(size, cmd::kSizeSmall, "小");
+  AddItem(size, cmd::kSizeMedium, "中");
+  AddItem(size, cmd::kSizeLarge, "大");
+  onSpace.AppendSeparator();
+  AddItem(onSpace, cmd::kPreview, "写真プレビュー");
+  AddItem(onSpace, cmd::kSearch, "検索");
+  return menu;
+}
+
 const CAcceleratorTable& MainAccelerators() {
   static const CAcceleratorTable table({
       {FVIRTKEY, VK_F5, cmd::kReadFromPhone},
@@ -115,6 +150,7 @@ const CAcceleratorTable& MainAccelerators() {
 
 std::unique_ptr<CMenu> LoadMenu(UINT id) {
   if (id == kMainMenu) return MainMenu();
+  if (id == kContextMenus) return ContextMenus();
   return nullptr;
 }
 

@@ -9,6 +9,8 @@ namespace res {
 
 constexpr UINT kMainMenu = 128;
 constexpr UINT kMainAccelerators = 128;
+// The views' context menus: sub-menu 0 on photos, 1 on empty space.
+constexpr UINT kContextMenus = 195;
 
 // A new menu for the resource number, or null when there is none.
 std::unique_ptr<CMenu> LoadMenu(UINT id);
