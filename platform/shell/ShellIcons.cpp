@@ -14,6 +14,7 @@
 
 #include "platform/fileio/FileIo.h"
 #include "platform/gdi/CDCBridge.h"
+#include "platform/shell/ShellIconsQt.h"
 
 namespace shell {
 namespace {
@@ -118,13 +119,28 @@ int FileIconIndex(const Cp932String& path) {
   return IndexOf(database.mimeTypeForFileNameAndData(QString::fromStdString(*disk), head));
 }
 
-bool DrawIcon(CDC& dc, int index, int x, int y) {
+int FileIconIndexOfName(const Cp932String& name) {
+  if (name.empty()) return -1;
+  const auto disk = fileio::ToDiskPath(name);
+  if (!disk) return -1;
+  static QMimeDatabase database;
+  return IndexOf(
+      database.mimeTypeForFile(QString::fromStdString(*disk), QMimeDatabase::MatchExtension));
+}
+
+QIcon IconOfIndex(int index) {
   ImageList& list = List();
-  QPainter* p = gdi::PainterOf(dc);
-  if (index < 0 || index >= static_cast<int>(list.entries.size()) || p == nullptr) return false;
-  Entry& entry = list.entries[index];
+  if (index < 0 || index >= static_cast<int>(list.entries.size())) return {};
+  Entry& entry = list.entries[static_cast<size_t>(index)];
   if (!entry.resolved) entry.icon = Resolve(entry.names), entry.resolved = true;
-  entry.icon.paint(p, QRect(x, y, kStandardIconSize, kStandardIconSize));
+  return entry.icon;
+}
+
+bool DrawIcon(CDC& dc, int index, int x, int y, int size) {
+  QPainter* p = gdi::PainterOf(dc);
+  const QIcon icon = IconOfIndex(index);
+  if (icon.isNull() || p == nullptr) return false;
+  icon.paint(p, QRect(x, y, size, size));
   return true;
 }
 

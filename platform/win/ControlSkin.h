@@ -13,6 +13,8 @@ struct ControlSkin {
   COLORREF selectedText = RGB(255, 255, 255);
   COLORREF disabledText = RGB(128, 128, 128);
   COLORREF border = RGB(128, 128, 128);
+  // The item under the mouse (lists that track it).
+  COLORREF hover = RGB(229, 243, 255);
   LOGFONTA font;
 };
 

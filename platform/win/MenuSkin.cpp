@@ -27,7 +27,8 @@ namespace win {
 bool operator==(const ControlSkin& a, const ControlSkin& b) {
   return a.background == b.background && a.text == b.text &&
          a.selectedBackground == b.selectedBackground && a.selectedText == b.selectedText &&
-         a.disabledText == b.disabledText && a.border == b.border && SameFont(a.font, b.font);
+         a.disabledText == b.disabledText && a.border == b.border && a.hover == b.hover &&
+         SameFont(a.font, b.font);
 }
 
 void SetMenuSkin(const ControlSkin& skin) {

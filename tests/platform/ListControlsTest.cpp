@@ -3,13 +3,18 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTableView>
 #include <cstring>
+
+#include "platform/gdi/CDC.h"
+#include "platform/shell/ShellIcons.h"
 
 #include "platform/text/LocaleCompare.h"
 #include "platform/win/CenterWindow.h"
 #include "platform/win/IconCtrl.h"
 #include "platform/win/ListCtrl.h"
+#include "platform/win/Menu.h"
 #include "platform/win/ProgressCtrl.h"
 #include "platform/win/QtBridge.h"
 #include "platform/win/WindowFont.h"
@@ -24,30 +29,70 @@ class ListParent : public CWnd {
   std::vector<int> clickedColumns;
   std::vector<NMLISTVIEW> changes;
   std::vector<WORD> commands;
+  std::vector<WORD> keys;
+  std::vector<NMITEMACTIVATE> doubleClicks;
+  std::vector<NMLISTVIEW> drags;
+  std::vector<std::pair<WPARAM, LPARAM>> contextMenus;
   LRESULT defaultId = 0;
+  // Odd rows' background when the parent asks for row colours; the icon of every row.
+  COLORREF oddRows = CLR_DEFAULT;
+  int icon = -1;
 
   LRESULT WindowProc(UINT message, WPARAM w, LPARAM l) override {
-    if (message == WM_NOTIFY) {
-      Notified(reinterpret_cast<NMHDR*>(l));
-      return 0;
-    }
+    if (message == WM_NOTIFY) return Notified(reinterpret_cast<NMHDR*>(l));
     if (message == DM_GETDEFID) return defaultId;
     if (message == WM_COMMAND) commands.push_back(LOWORD(w));
+    if (message == WM_CONTEXTMENU) contextMenus.emplace_back(w, l);
     return CWnd::WindowProc(message, w, l);
   }
 
  private:
-  void Notified(NMHDR* header) {
-    if (header->code == LVN_GETDISPINFO) {
-      auto* info = static_cast<NMLVDISPINFO*>(header);
-      asked.emplace_back(info->iItem, info->iSubItem);
-      info->text = std::to_string(info->iItem) + "/" + std::to_string(info->iSubItem) + "/" +
-                   std::to_string(info->lParam);
-    } else if (header->code == LVN_COLUMNCLICK) {
-      clickedColumns.push_back(static_cast<NMLISTVIEW*>(header)->iSubItem);
-    } else if (header->code == LVN_ITEMCHANGED) {
-      changes.push_back(*static_cast<NMLISTVIEW*>(header));
+  LRESULT Notified(NMHDR* header) {
+    switch (header->code) {
+      case LVN_GETDISPINFO: {
+        auto* info = static_cast<NMLVDISPINFO*>(header);
+        asked.emplace_back(info->iItem, info->iSubItem);
+        info->text = std::to_string(info->iItem) + "/" + std::to_string(info->iSubItem) + "/" +
+                     std::to_string(info->lParam);
+        if ((info->mask & LVIF_IMAGE) != 0) info->iImage = icon;
+        return 0;
+      }
+      case LVN_COLUMNCLICK:
+        clickedColumns.push_back(static_cast<NMLISTVIEW*>(header)->iSubItem);
+        return 0;
+      case LVN_ITEMCHANGED:
+        changes.push_back(*static_cast<NMLISTVIEW*>(header));
+        return 0;
+      case LVN_KEYDOWN:
+        keys.push_back(static_cast<NMLVKEYDOWN*>(header)->wVKey);
+        return 0;
+      case NM_DBLCLK:
+        doubleClicks.push_back(*static_cast<NMITEMACTIVATE*>(header));
+        return 0;
+      case LVN_BEGINDRAG:
+        drags.push_back(*static_cast<NMLISTVIEW*>(header));
+        return 0;
+      case NM_CUSTOMDRAW:
+        return RowColours(static_cast<NMLVCUSTOMDRAW*>(header));
+      default:
+        return 0;
     }
+  }
+  LRESULT RowColours(NMLVCUSTOMDRAW* draw) {
+    if (oddRows == CLR_DEFAULT) return CDRF_DODEFAULT;
+    if (draw->dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw->iItem % 2 == 1) draw->clrTextBk = oddRows;
+    return CDRF_DODEFAULT;
+  }
+};
+
+// A header drawn by its owner: each section filled with a colour of its own.
+class FilledHeader : public CHeaderCtrl {
+ public:
+  std::vector<int> drawn;
+  void DrawItem(CDC& dc, const HeaderSection& section) override {
+    drawn.push_back(section.column);
+    dc.FillSolidRect(section.rect, section.column < 0 ? RGB(0, 0, 255) : RGB(0, 255, 0));
   }
 };
 
@@ -63,6 +108,33 @@ class ListControl : public testing::Test {
     for (LPARAM v : values) list_.InsertItem(list_.GetItemCount(), v);
   }
   QTableView* View() { return QtBridge::WidgetOf(&list_)->findChild<QTableView*>(); }
+  // A multi-select list of rows 0 to 5 on a shown parent, so that rows have their places.
+  void ShowMultiSelect() {
+    list_.SetExtendedStyle(LVS_EX_MULTISELECT | LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    Fill({10, 11, 12, 13, 14, 15});
+    parent_.ShowWindow(SW_SHOW);
+    QCoreApplication::processEvents();
+  }
+  // A mouse event on the cell, as the toolkit delivers it to the rows' area.
+  void Mouse(QEvent::Type type, int row, int column, Qt::MouseButton button = Qt::LeftButton,
+             Qt::KeyboardModifiers keys = Qt::NoModifier, QPoint offset = {}) {
+    QWidget* rows = View()->viewport();
+    const QPoint at = View()->visualRect(View()->model()->index(row, column)).center() + offset;
+    QMouseEvent event(type, at, rows->mapToGlobal(at), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button),
+                      keys);
+    QCoreApplication::sendEvent(rows, &event);
+  }
+  void Click(int row, Qt::KeyboardModifiers keys = Qt::NoModifier) {
+    Mouse(QEvent::MouseButtonPress, row, 0, Qt::LeftButton, keys);
+    Mouse(QEvent::MouseButtonRelease, row, 0, Qt::LeftButton, keys);
+  }
+  std::vector<int> SelectedRows() {
+    std::vector<int> rows;
+    for (int i = 0; i < list_.GetItemCount(); ++i)
+      if (list_.GetItemState(i, LVIS_SELECTED) != 0) rows.push_back(i);
+    return rows;
+  }
 
   ListParent parent_;
   CListCtrl list_;
@@ -148,6 +220,113 @@ TEST_F(ListControl, EnterPressesTheDefaultButtonAndEscapeCancels) {
   parent_.defaultId = 0;
   QCoreApplication::sendEvent(View(), &enter);
   EXPECT_EQ(parent_.commands, (std::vector<WORD>{IDCANCEL, IDCANCEL}));
+}
+
+TEST_F(ListControl, AMultiSelectListSelectsRowsAsADesktopListAndTellsEachRowsChange) {
+  ShowMultiSelect();
+  Click(1);
+  Click(3, Qt::ControlModifier);
+  EXPECT_EQ(SelectedRows(), (std::vector<int>{1, 3}));
+  Click(5, Qt::ShiftModifier);  // the range from the last clicked row
+  EXPECT_EQ(SelectedRows(), (std::vector<int>{3, 4, 5}));
+  Click(4, Qt::ControlModifier);
+  EXPECT_EQ(SelectedRows(), (std::vector<int>{3, 5}));
+  EXPECT_EQ(list_.GetFocusedItem(), 4);
+
+  parent_.changes.clear();
+  ASSERT_TRUE(list_.SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED));
+  EXPECT_EQ(list_.GetSelectedCount(), 6);
+  ASSERT_EQ(parent_.changes.size(), 4u) << "one notice for each row that changed";
+  EXPECT_EQ(parent_.changes[0].lParam, 10);
+  EXPECT_EQ(parent_.changes[1].uNewState, LVIS_SELECTED);
+  EXPECT_EQ(parent_.changes[3].iItem, 4);
+  EXPECT_EQ(parent_.changes[3].uNewState, LVIS_SELECTED | LVIS_FOCUSED);
+  parent_.changes.clear();
+  list_.SetItemState(2, LVIS_FOCUSED, LVIS_FOCUSED | LVIS_SELECTED);
+  EXPECT_EQ(list_.GetItemState(2, LVIS_FOCUSED | LVIS_SELECTED), LVIS_FOCUSED);
+  EXPECT_EQ(list_.GetItemState(4, LVIS_FOCUSED | LVIS_SELECTED), LVIS_SELECTED);
+  EXPECT_EQ(parent_.changes.size(), 3u) << "row 2 unselected and focused, row 4 unfocused";
+  EXPECT_FALSE(list_.SetItemState(6, 0, LVIS_SELECTED));
+
+  // Taking the focused row away passes the focus on, and the parent hears of it.
+  parent_.changes.clear();
+  ASSERT_TRUE(list_.DeleteItem(2));
+  EXPECT_EQ(list_.GetItemCount(), 5);
+  ASSERT_EQ(parent_.changes.size(), 1u);
+  EXPECT_EQ(parent_.changes[0].iItem, list_.GetFocusedItem());
+  EXPECT_EQ(list_.FindItem(13), 2);
+  EXPECT_EQ(list_.FindItem(12), -1);
+}
+
+TEST_F(ListControl, TellsTheParentOfKeysDoubleClicksDragsAndTheContextMenu) {
+  ShowMultiSelect();
+  QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+  QCoreApplication::sendEvent(View(), &del);
+  EXPECT_EQ(parent_.keys, std::vector<WORD>{VK_DELETE});
+
+  Mouse(QEvent::MouseButtonDblClick, 2, 1);
+  ASSERT_EQ(parent_.doubleClicks.size(), 1u);
+  EXPECT_EQ(parent_.doubleClicks[0].iItem, 2);
+  EXPECT_EQ(parent_.doubleClicks[0].iSubItem, 1);
+  RECT cell{};
+  ASSERT_TRUE(list_.GetSubItemRect(2, 1, &cell));
+  const POINT at = parent_.doubleClicks[0].ptAction;
+  EXPECT_TRUE(at.x >= cell.left && at.x < cell.right && at.y >= cell.top && at.y < cell.bottom);
+  int column = 0;
+  EXPECT_EQ(list_.HitTest(POINT{cell.left, cell.bottom + 200}, &column), -1);
+  EXPECT_EQ(column, -1);
+
+  // A press on a selected row and a move away drags the selection; a short move does not.
+  Click(4);
+  Mouse(QEvent::MouseButtonPress, 4, 0);
+  Mouse(QEvent::MouseMove, 4, 0, Qt::LeftButton, Qt::NoModifier, QPoint(2, 0));
+  EXPECT_TRUE(parent_.drags.empty());
+  Mouse(QEvent::MouseMove, 4, 0, Qt::LeftButton, Qt::NoModifier, QPoint(40, 0));
+  ASSERT_EQ(parent_.drags.size(), 1u);
+  EXPECT_EQ(parent_.drags[0].iItem, 4);
+  EXPECT_EQ(parent_.drags[0].lParam, 14);
+  Mouse(QEvent::MouseButtonRelease, 4, 0, Qt::LeftButton, Qt::NoModifier, QPoint(40, 0));
+
+  // The right button's release asks for the menu at its screen point, as a window does.
+  Mouse(QEvent::MouseButtonPress, 1, 0, Qt::RightButton);
+  Mouse(QEvent::MouseButtonRelease, 1, 0, Qt::RightButton);
+  ASSERT_EQ(parent_.contextMenus.size(), 1u);
+  EXPECT_EQ(parent_.contextMenus[0].first, reinterpret_cast<WPARAM>(&list_));
+  POINT screen{static_cast<int16_t>(LOWORD(parent_.contextMenus[0].second)),
+               static_cast<int16_t>(HIWORD(parent_.contextMenus[0].second))};
+  list_.ScreenToClient(&screen);
+  EXPECT_EQ(list_.HitTest(screen), 1);
+  EXPECT_EQ(SelectedRows(), std::vector<int>{1}) << "the right button selects as the left";
+}
+
+TEST_F(ListControl, PaintsInItsSkinWithTheParentsRowColoursIconsAndAnOwnerDrawnHeader) {
+  ShowMultiSelect();
+  win::ControlSkin skin;
+  skin.background = RGB(255, 255, 255);
+  skin.selectedBackground = RGB(255, 221, 51);
+  list_.SetSkin(skin);
+  parent_.oddRows = RGB(200, 0, 0);
+  parent_.icon = shell::FileIconIndexOfName("/no/such/folder/a.jpg");
+  EXPECT_GE(parent_.icon, 0) << "the name alone gives the icon";
+  FilledHeader header;
+  list_.SetHeaderCtrl(&header);
+  list_.ShowSystemSmallIcons(true);
+  list_.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+
+  const QImage shot = QtBridge::WidgetOf(&list_)->grab().toImage();
+  auto colourAt = [&](int row) {
+    RECT r{};
+    list_.GetSubItemRect(row, 1, &r);
+    return shot.pixelColor(r.left + 60, (r.top + r.bottom) / 2).rgb() & 0xFFFFFF;
+  };
+  EXPECT_EQ(colourAt(0), 0xFFFFFFu);
+  EXPECT_EQ(colourAt(1), 0xC80000u);
+  EXPECT_EQ(colourAt(2), 0xFFDD33u) << "a selected row keeps the selection colour";
+  EXPECT_EQ(colourAt(3), 0xC80000u);
+  EXPECT_EQ(header.drawn, (std::vector<int>{0, 1, -1}));
+  EXPECT_EQ(shot.pixelColor(130, 4).rgb() & 0xFFFFFF, 0x00FF00u) << "in the second section";
+  EXPECT_EQ(list_.GetItemImage(0), parent_.icon);
+  EXPECT_TRUE(View()->model()->index(0, 0).data(Qt::DecorationRole).isValid());
 }
 
 TEST(ProgressControl, HoldsItsPositionInsideTheRange) {
