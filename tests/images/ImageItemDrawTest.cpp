@@ -160,6 +160,28 @@ TEST_F(ItemDraw, DrawingASetStopsAtTheFirstItemBelowTheBand) {
   EXPECT_EQ(set_.Draw(*screen, RECT{0, 0, 444, 300}, 0), 9) << "rows 0, 1 and 2";
 }
 
+TEST_F(ItemDraw, ADrawDecodesOnlyWithinItsBudgetAndLeavesTheRestAsEmptyBoxes) {
+  for (int i = 0; i < 3; ++i) Photo(QColor(200, 30, 30));
+  set_.Layout(GetSystemMetrics(SM_CXVSCROLL) + 3 * 148);
+  auto screen = CDC::CreateMemory(444, 118, kWindow);
+  const RECT client{0, 0, 444, 118};
+  DecodeBudget one;
+  one.decodes = 1;
+  set_.style().SetDecodeBudget(one);
+  EXPECT_EQ(set_.Draw(*screen, client, 0), 3) << "every item is drawn, decoded or not";
+  EXPECT_EQ(set_.style().pendingDecodes(), 2);
+  EXPECT_TRUE(Near(screen->GetPixel(43, 59), RGB(200, 30, 30)));
+  EXPECT_TRUE(Near(screen->GetPixel(148 + 43, 59), kItemBack)) << "left for a later round";
+  set_.style().SetDecodeBudget(one);
+  set_.Draw(*screen, client, 0);
+  EXPECT_EQ(set_.style().pendingDecodes(), 1) << "what was decoded is drawn from the cache";
+  set_.style().SetDecodeBudget(DecodeBudget{});
+  set_.Draw(*screen, client, 0);
+  EXPECT_EQ(set_.style().pendingDecodes(), 0);
+  EXPECT_TRUE(Near(screen->GetPixel(296 + 43, 59), RGB(200, 30, 30)));
+  EXPECT_FALSE(set_.style().Prepare(*records_[2])) << "a ready thumbnail is not read again";
+}
+
 // Characters a byte wide are 6 pixels here, double-byte ones 12.
 int TestWidth(std::string_view c) {
   return static_cast<int>(c.size()) * 6;
