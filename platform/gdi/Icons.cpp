@@ -8,9 +8,10 @@
 
 namespace {
 
-// Resource, width and height; strip images use their index for the width and -1 for the
-// height, so that they never meet an icon of the same resource.
-using IconKey = std::tuple<int, int, int>;
+// What was cut from which resource: the kind (whole picture, strip image, cell), the
+// resource and the kind's numbers (size; index; cell rectangle).
+enum class Cut { kWhole, kStrip, kCell };
+using IconKey = std::tuple<Cut, int, int, int, int, int>;
 
 std::map<IconKey, std::unique_ptr<gdi::Icon>>& LoadedIcons() {
   static std::map<IconKey, std::unique_ptr<gdi::Icon>> icons;
@@ -39,6 +40,12 @@ QImage StripImage(int resource, int index) {
       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+QImage Cell(int resource, int x, int y, int width, int height) {
+  const QImage source = Source(resource);
+  if (source.isNull() || !source.rect().contains(QRect(x, y, width, height))) return {};
+  return source.copy(x, y, width, height).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 // The icon kept under the key, made by the maker the first time; null when it makes none.
 template <class Maker>
 HICON KeptIcon(const IconKey& key, Maker make) {
@@ -55,12 +62,20 @@ HICON KeptIcon(const IconKey& key, Maker make) {
 
 HICON LoadIconResource(int resource, int width, int height) {
   if (width <= 0 || height <= 0) return nullptr;
-  return KeptIcon({resource, width, height}, [&] { return Picture(resource, width, height); });
+  return KeptIcon({Cut::kWhole, resource, width, height, 0, 0},
+                  [&] { return Picture(resource, width, height); });
 }
 
 HICON LoadStripImage(int resource, int index) {
   if (index < 0) return nullptr;
-  return KeptIcon({resource, index, -1}, [&] { return StripImage(resource, index); });
+  return KeptIcon({Cut::kStrip, resource, index, 0, 0, 0},
+                  [&] { return StripImage(resource, index); });
+}
+
+HICON LoadBitmapCell(int resource, int x, int y, int width, int height) {
+  if (x < 0 || y < 0 || width <= 0 || height <= 0) return nullptr;
+  return KeptIcon({Cut::kCell, resource, x, y, width, height},
+                  [&] { return Cell(resource, x, y, width, height); });
 }
 
 namespace gdi {

@@ -16,3 +16,7 @@ HICON LoadIconResource(int resource, int width, int height);
 // each as wide as the strip is high; index 0 is the leftmost. The image is drawn as an
 // icon at its own size. Null when there is no such resource or image.
 HICON LoadStripImage(int resource, int index);
+// The part of the resource's picture at (x, y) of width x height, drawn as an icon at its
+// own size (a cell of a sprite bitmap). Null when there is no such resource or the part
+// does not lie wholly inside the picture.
+HICON LoadBitmapCell(int resource, int x, int y, int width, int height);
