@@ -1,7 +1,7 @@
 #include "browse/IndexTree.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <string>
 
 #include "library/CPhotoManager.h"
 
@@ -27,20 +27,37 @@ HTREEITEM FindByValue(const CTreeCtrl* tree, LPARAM value) {
   return 0;
 }
 
-Cp932String YearLabel(int year) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%d", year);
-  return Cp932String(buffer) + cp932::Lit("年");
-}
-
 // Everything after "全て": the years, the favourites and, while there are any, the bursts.
 void AddCategoriesAfterAll(CTreeCtrl* tree, const Categories& categories) {
-  for (int year : categories.years) tree->InsertItem(YearLabel(year), year);
-  tree->InsertItem(cp932::Lit("お気に入り"), kFavourites);
-  if (categories.hasBurst) tree->InsertItem(cp932::Lit("連続"), kBurst);
+  for (LPARAM value : NodeValues(categories))
+    if (value != kAll) tree->InsertItem(LabelOf(value), value);
 }
 
 }  // namespace
+
+std::vector<LPARAM> NodeValues(const Categories& categories) {
+  std::vector<LPARAM> values{kAll};
+  for (int year : categories.years) values.push_back(year);
+  values.push_back(kFavourites);
+  if (categories.hasBurst) values.push_back(kBurst);
+  return values;
+}
+
+Cp932String LabelOf(LPARAM category) {
+  switch (category) {
+    case kAll:
+      return cp932::Lit("全て");
+    case kFavourites:
+      return cp932::Lit("お気に入り");
+    case kBurst:
+      return cp932::Lit("連続");
+    case kSearch:
+      return cp932::Lit("検索結果");
+    default:
+      if (category > 0 && category < kAll) return std::to_string(category) + cp932::Lit("年");
+      return {};
+  }
+}
 
 void Build(CTreeCtrl* tree, const Categories& categories, LPARAM remembered) {
   if (tree == nullptr || !IsWindow(tree)) return;
@@ -61,7 +78,7 @@ void Rebuild(CTreeCtrl* tree, const Categories& categories) {
 
 void AddSearchNode(CTreeCtrl* tree) {
   if (tree == nullptr || !IsWindow(tree) || FindByValue(tree, kSearch) != 0) return;
-  tree->InsertItem(cp932::Lit("検索結果"), kSearch);
+  tree->InsertItem(LabelOf(kSearch), kSearch);
 }
 
 void RemoveSearchNode(CTreeCtrl* tree) {

@@ -25,6 +25,13 @@ struct Categories {
 // burst composites.
 Categories CategoriesOf(const CPhotoManager* library);
 
+// The values of the nodes the categories make, in the tree's order: "全て", the years,
+// "お気に入り" and, while there are any, "連続".
+std::vector<LPARAM> NodeValues(const Categories& categories);
+// The text of a category's node: "全て", "%d年", "お気に入り", "連続", "検索結果"; empty
+// for the set-aside view, which has no node.
+Cp932String LabelOf(LPARAM category);
+
 // Removes every node and adds the categories, then selects the node of the remembered
 // category, or "全て" when no node has that value.
 void Build(CTreeCtrl* tree, const Categories& categories, LPARAM remembered);

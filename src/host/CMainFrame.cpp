@@ -74,6 +74,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kSetFavourite, &CMainFrame::OnSetFavourite},
               {cmd::kHelp, &CMainFrame::OnHelp},
               {cmd::kHomePage, &CMainFrame::OnHomePage},
+              {cmd::kRenameFavourite, &CMainFrame::OnRenameFavourite},
           },
       .updates =
           {
@@ -91,6 +92,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kDelete, &CMainFrame::OnUpdateDelete},
               {cmd::kSelectAll, &CMainFrame::OnUpdateSelectAll},
               {cmd::kToggleEasyPrint, &CMainFrame::OnUpdateEasyPrint},
+              {cmd::kRenameFavourite, &CMainFrame::OnUpdateRenameFavourite},
           },
   };
   return map;
@@ -131,7 +133,6 @@ bool CMainFrame::OnCreateClient() {
   const RECT client = GetClientRect();
   mainSplitter_.MoveWindow(0, 0, client.right, client.bottom, true);
   LoadSettings();
-  index_.LoadState();
   return true;
 }
 
@@ -224,6 +225,7 @@ void CMainFrame::LoadSettings() {
   // The easy print panel shows only where printing is available.
   rightSplitter_.ShowRow(1, wantEasyPrint_ && CHarboPhotoPrintView::PrintingAvailable());
   ShowViews(thumbnail);
+  index_.LoadState();
 }
 
 void CMainFrame::SaveSettings(bool fromDestroyEntry) {
@@ -305,6 +307,7 @@ int CMainFrame::RebuildItems(const SearchCriteria& query) {
   if (node == indextree::kSearch) {
     made->SetCategory(static_cast<int>(indextree::kSearch));
     made->SetFavouriteMask(0);
+    index_.ShowSearchResult(made->count());
   } else {
     made->SetCategory(static_cast<int>(index_.currentCategory()));
     made->SetFavouriteMask(index_.favouritesCurrent() ? index_.currentEntry() : 0);
@@ -462,6 +465,7 @@ LRESULT CMainFrame::OnDeleteKey(WPARAM /*w*/, LPARAM /*l*/) {
 // Node handles are pointer-sized all the way from the host: a handle cut short would
 // never equal the node it came from.
 LRESULT CMainFrame::OnTreeItemSelect(WPARAM selected, LPARAM previous) {
+  if (movingTree_) return 0;
   const auto node = static_cast<HTREEITEM>(selected);
   SuiteContext* context = suite::Context();
   CTreeCtrl* tree = context != nullptr ? context->indexTree : nullptr;
@@ -479,10 +483,43 @@ LRESULT CMainFrame::OnShowPhotoByName(WPARAM /*w*/, LPARAM l) {
   if (library == nullptr || name == nullptr || *name == '\0') return E_FAIL_RESULT;
   const CPhotoItem* record = library->FindByPath(name);
   if (record == nullptr) return E_FAIL_RESULT;
-  SuiteContext* context = suite::Context();
-  if (context != nullptr) indextree::SelectByValue(context->indexTree, record->year());
-  index_.SelectCategory(record->year());
+  ShowIndexEntry(record->year(), record->month());
   return 0;
+}
+
+CTreeCtrl* CMainFrame::IndexTree() {
+  SuiteContext* context = suite::Context();
+  return context != nullptr ? context->indexTree : nullptr;
+}
+
+void CMainFrame::ShowIndexEntry(LPARAM category, int entry) {
+  movingTree_ = true;
+  if (category != indextree::kSearch) indextree::RemoveSearchNode(IndexTree());
+  indextree::SelectByValue(IndexTree(), category);
+  movingTree_ = false;
+  index_.SelectCategory(category, entry);
+}
+
+void CMainFrame::RebuildIndexTree() {
+  CTreeCtrl* tree = IndexTree();
+  movingTree_ = true;
+  indextree::Rebuild(tree, indextree::CategoriesOf(TheApp().library()));
+  if (!indextree::SelectByValue(tree, index_.currentCategory()))
+    indextree::SelectByValue(tree, indextree::kAll);
+  movingTree_ = false;
+  const LPARAM selected = indextree::SelectedValue(tree);
+  if (selected != 0 && selected != index_.currentCategory())
+    index_.SelectCategory(selected);
+  else
+    index_.ApplyAgain();
+}
+
+void CMainFrame::OnRenameFavourite() {
+  index_.RenameFavourite();
+}
+
+void CMainFrame::OnUpdateRenameFavourite(CCmdUI* ui) {
+  ui->Enable(indexShown() && index_.favouritesCurrent() && index_.currentEntry() != 0);
 }
 
 LRESULT CMainFrame::OnCalendarChanged(WPARAM /*w*/, LPARAM /*l*/) {

@@ -18,6 +18,7 @@
 #include "ui/CSplitWndMain.h"
 #include "ui/CToolBarView.h"
 
+class CTreeCtrl;
 struct SearchCriteria;
 
 class CMainFrame : public CFrameWnd {
@@ -63,6 +64,12 @@ class CMainFrame : public CFrameWnd {
   int RebuildItems(const SearchCriteria& query);
   // Applies the current index entry again after the records changed.
   void ApplyIndexAgain();
+  // Builds the categories of the host's index tree again from the library's tallies (the
+  // search node goes), selects the panel's category again, or "全て" when it has no node
+  // any more, and applies the current entry again.
+  void RebuildIndexTree();
+  // Selects the category's node in the host's tree and the entry in the panel.
+  void ShowIndexEntry(LPARAM category, int entry);
   // Empties the item set, keeping its view settings, before the library's records go.
   void ForgetItems();
   // Tells the host "n photos, m of them selected", unless a phone operation runs.
@@ -107,6 +114,8 @@ class CMainFrame : public CFrameWnd {
   void EnableFavouriteSetter();
   static int ReadPhoneState();
   void RefreshPhoneWindows();
+  // The host's index tree, or null.
+  static CTreeCtrl* IndexTree();
   void ShowViews(bool thumbnail);
   void SelectStartCategory();
   // The visible view's repaint after the set changed.
@@ -146,6 +155,7 @@ class CMainFrame : public CFrameWnd {
   void OnSetFavourite();
   void OnHelp();
   void OnHomePage();
+  void OnRenameFavourite();
 
   // Update handlers: the state of each command.
   void OnUpdateCaption(CCmdUI* ui);
@@ -155,6 +165,7 @@ class CMainFrame : public CFrameWnd {
   void OnUpdateDelete(CCmdUI* ui);
   void OnUpdateSelectAll(CCmdUI* ui);
   void OnUpdateEasyPrint(CCmdUI* ui);
+  void OnUpdateRenameFavourite(CCmdUI* ui);
 
   // Delete, in its branches.
   void RemoveFavouriteMarks();
@@ -178,6 +189,9 @@ class CMainFrame : public CFrameWnd {
   int phoneState_ = 0;
   int phoneBlock_ = 0;
   int favouriteChoice_ = 0;
+  // Set while the frame itself changes the host's tree: the selections that reports are
+  // the frame's own, and the panel follows the frame rather than each of them.
+  bool movingTree_ = false;
   // Set once creation succeeded: only then does the window own the object. A failed
   // creation destroys the window too, and its owner deletes the object instead.
   bool ownedByWindow_ = false;

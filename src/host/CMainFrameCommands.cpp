@@ -135,10 +135,7 @@ void CMainFrame::RemoveTaken(const std::vector<CImageItem*>& taken, bool deleteR
   if (library == nullptr) return;
   if (deleteRecords) library->SaveAlbum();
   library->Recount();
-  if (!indexShown()) return;
-  if (SuiteContext* context = suite::Context())
-    indextree::Rebuild(context->indexTree, indextree::CategoriesOf(library));
-  ApplyIndexAgain();
+  if (indexShown()) RebuildIndexTree();
 }
 
 void CMainFrame::OnCopy() {

@@ -21,6 +21,21 @@ size_t CharLength(std::string_view text, size_t i) {
   return i + 1 < text.size() ? 2 : 1;
 }
 
+Cp932String TrimBlanks(std::string_view text) {
+  const auto blank = [&](size_t i) {
+    const size_t length = CharLength(text, i);
+    return length == 1 ? text[i] == ' ' || text[i] == '\t'
+                       : text[i] == '\x81' && text[i + 1] == '\x40';
+  };
+  size_t begin = 0;
+  while (begin < text.size() && blank(begin)) begin += CharLength(text, begin);
+  // The end is found walking forwards, so that a trail byte is never read as a lead byte.
+  size_t end = begin;
+  for (size_t i = begin; i < text.size(); i += CharLength(text, i))
+    if (!blank(i)) end = i + CharLength(text, i);
+  return Cp932String(text.substr(begin, end - begin));
+}
+
 Cp932String LowerAscii(std::string_view text) {
   Cp932String out(text);
   for (size_t i = 0; i < out.size(); i += CharLength(out, i))

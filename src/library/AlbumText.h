@@ -23,6 +23,9 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 // Position of the last single-byte character c, or npos; a trail byte never matches.
 size_t FindLastChar(std::string_view text, char c);
 
+// The text without its leading and trailing blanks: spaces, tabs and full-width spaces.
+Cp932String TrimBlanks(std::string_view text);
+
 // Every single-byte backslash replaced by "/".
 Cp932String SlashesForBackslashes(std::string_view text);
 

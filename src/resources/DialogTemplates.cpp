@@ -1,6 +1,7 @@
 #include "resources/DialogTemplates.h"
 
 #include "platform/win/Controls.h"
+#include "platform/win/Edit.h"
 #include "platform/win/IconCtrl.h"
 #include "platform/win/ListCtrl.h"
 #include "platform/win/ProgressCtrl.h"
@@ -39,6 +40,16 @@ const std::vector<DialogTemplate>& Templates() {
            {ControlKind::kText, kControlProgText, "", RECT{12, 10, 288, 30}},
            {ControlKind::kProgress, kControlProgBar, "", RECT{12, 38, 288, 56}},
        }},
+      {kDialogNameEdit,
+       "",
+       284,
+       84,
+       {
+           {ControlKind::kText, kControlNamePrompt, "", RECT{8, 8, 276, 20}},
+           {ControlKind::kEdit, kControlNameEdit, "", RECT{8, 28, 276, 48}},
+           {ControlKind::kButton, IDOK, "OK", RECT{108, 56, 188, 76}},
+           {ControlKind::kButton, IDCANCEL, "キャンセル", RECT{196, 56, 276, 76}},
+       }},
   };
   return templates;
 }
@@ -70,6 +81,8 @@ std::unique_ptr<CWnd> CreateControl(const ControlTemplate& control, HWND parent)
       return Make<CListCtrl>(control, parent);
     case ControlKind::kProgress:
       return Make<CProgressCtrl>(control, parent);
+    case ControlKind::kEdit:
+      return Make<CEdit>(control, parent);
     case ControlKind::kText:
       break;
   }

@@ -8,8 +8,9 @@
 
 namespace res {
 
-// kIcon shows a standard icon, kList is a report-style list, kProgress a progress bar.
-enum class ControlKind { kText, kButton, kIcon, kList, kProgress };
+// kIcon shows a standard icon, kList is a report-style list, kProgress a progress bar,
+// kEdit a one-line edit.
+enum class ControlKind { kText, kButton, kIcon, kList, kProgress, kEdit };
 
 struct ControlTemplate {
   ControlKind kind;
@@ -39,6 +40,12 @@ constexpr UINT kControlConfText = 1026;
 constexpr UINT kDialogProgMsg = 153;
 constexpr UINT kControlProgBar = 1027;
 constexpr UINT kControlProgText = 1028;
+
+// The name editor: a prompt over the name's edit, OK and cancel below. The caption is
+// the caller's.
+constexpr UINT kDialogNameEdit = 214;
+constexpr UINT kControlNamePrompt = 1050;
+constexpr UINT kControlNameEdit = 1143;
 
 // The template of a dialog, or null when there is none.
 const DialogTemplate* FindDialogTemplate(UINT id);
