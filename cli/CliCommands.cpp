@@ -15,7 +15,11 @@ const std::vector<CliCommand>& CliCommandTable() {
        true, &RunSearch},
       {"db-dump", "db-dump FILE", false, &RunDbDump},
       {"db-check", "db-check FILE", false, &RunDbCheck},
-      {"shot", "shot OUT.png [--width W --height H] [--scheme N]", true, &RunShot},
+      {"shot",
+       "shot OUT.png [--width W --height H] [--scheme N] [--category VALUE] [--entry VALUE] "
+       "[--list]",
+       true, &RunShot},
+      {"index", "index", true, &RunIndex},
   };
   return table;
 }

@@ -28,3 +28,4 @@ int RunSearch(CliSession& session, const std::vector<std::string>& args);
 int RunDbDump(CliSession& session, const std::vector<std::string>& args);
 int RunDbCheck(CliSession& session, const std::vector<std::string>& args);
 int RunShot(CliSession& session, const std::vector<std::string>& args);
+int RunIndex(CliSession& session, const std::vector<std::string>& args);

@@ -1,13 +1,18 @@
 // harbo-album shot: a picture of the suite's window with the album, made offscreen by the
-// host program beside this tool, so that anyone can look at what the album shows.
+// host program beside this tool, so that anyone can look at what the album shows. The
+// index category and entry and the list view can be chosen for the picture: they are put
+// in the album's settings, where the album starts from, for the host's run only.
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "cli/CliCommands.h"
+#include "host/CHarboPhotoApp.h"
+#include "platform/registry/Registry.h"
 
 extern char** environ;
 
@@ -18,6 +23,18 @@ struct ShotOptions {
   std::string width = "1100";
   std::string height = "720";
   std::string scheme = "0";
+  std::optional<int> category;  // an index tree category value
+  std::optional<int> entry;     // an index panel entry value
+  bool list = false;            // the list view instead of the thumbnails
+};
+
+// A setting the picture starts from, and the value it had before.
+struct StartSetting {
+  const char* section;
+  const char* name;
+  int fallback;
+  int wanted;
+  int before = 0;
 };
 
 bool IsNumber(const std::string& text) {
@@ -25,10 +42,40 @@ bool IsNumber(const std::string& text) {
          text.find_first_not_of("0123456789") == std::string::npos;
 }
 
+// A category or entry value, decimal or hexadecimal ("0x20000").
+std::optional<int> ValueOf(const std::string& text) {
+  char* end = nullptr;
+  const long value = std::strtol(text.c_str(), &end, 0);
+  if (text.empty() || *end != '\0' || value < 0 || value > 0x7FFFFFFF) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+// Reads --category, --entry and --list; false when the argument is none of them.
+bool ParseIndexOption(const std::vector<std::string>& args, size_t* i, ShotOptions* o,
+                      bool* failed) {
+  const std::string& a = args[*i];
+  if (a == "--list") {
+    o->list = true;
+    return true;
+  }
+  if (a != "--category" && a != "--entry") return false;
+  const std::optional<int> value = *i + 1 < args.size() ? ValueOf(args[*i + 1]) : std::nullopt;
+  *failed = !value.has_value();
+  if (value) (a == "--category" ? o->category : o->entry) = value;
+  ++*i;
+  return true;
+}
+
 // Reads OUT.png and the options; false with the reason printed.
 bool ParseShot(const std::vector<std::string>& args, ShotOptions* o) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    bool failed = false;
+    if (ParseIndexOption(args, &i, o, &failed)) {
+      if (!failed) continue;
+      std::fprintf(stderr, "harbo-album: shot: %s expects a number\n", a.c_str());
+      return false;
+    }
     std::string* value = a == "--width"    ? &o->width
                          : a == "--height" ? &o->height
                          : a == "--scheme" ? &o->scheme
@@ -43,7 +90,9 @@ bool ParseShot(const std::vector<std::string>& args, ShotOptions* o) {
     }
   }
   if (o->out.empty())
-    std::fprintf(stderr, "usage: harbo-album shot OUT.png [--width W --height H] [--scheme N]\n");
+    std::fprintf(stderr,
+                 "usage: harbo-album shot OUT.png [--width W --height H] [--scheme N] "
+                 "[--category VALUE] [--entry VALUE] [--list]\n");
   return !o->out.empty();
 }
 
@@ -51,6 +100,46 @@ std::string HostProgram() {
   std::error_code failed;
   const auto self = std::filesystem::read_symlink("/proc/self/exe", failed);
   return (failed ? std::filesystem::path(".") : self.parent_path()) / "harbo-suite";
+}
+
+std::vector<StartSetting> StartSettingsOf(const ShotOptions& o) {
+  std::vector<StartSetting> settings;
+  if (o.category) settings.push_back({"IndexView", "TabCurrent", 0x10000, *o.category});
+  if (o.entry) settings.push_back({"IndexView", "ListCurrent", 0, *o.entry});
+  if (o.list) settings.push_back({"Main", "DispThumbnail", 1, 0});
+  return settings;
+}
+
+void PutStartSettings(std::vector<StartSetting>& settings) {
+  CHarboPhotoApp& app = TheApp();
+  for (StartSetting& s : settings) {
+    s.before = app.ReadInt(s.section, s.name, s.fallback);
+    app.WriteInt(s.section, s.name, s.wanted);
+  }
+}
+
+// The host wrote its own settings on closing: they are read again, and the ones the
+// picture asked for get back what they were.
+void RestoreStartSettings(const std::vector<StartSetting>& settings) {
+  if (settings.empty()) return;
+  registry::ResetCache();
+  for (const StartSetting& s : settings) TheApp().WriteInt(s.section, s.name, s.before);
+}
+
+int RunHost(std::vector<std::string>& argv) {
+  std::vector<char*> pointers;
+  for (std::string& a : argv) pointers.push_back(a.data());
+  pointers.push_back(nullptr);
+  // The host draws offscreen whatever display there is: nobody is there to close it.
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  pid_t child = 0;
+  if (posix_spawn(&child, argv[0].c_str(), nullptr, nullptr, pointers.data(), environ) != 0) {
+    std::fprintf(stderr, "harbo-album: cannot start %s\n", argv[0].c_str());
+    return 1;
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
 }
 
 }  // namespace
@@ -73,17 +162,9 @@ int RunShot(CliSession& session, const std::vector<std::string>& args) {
                                 size,
                                 "--scheme",
                                 o.scheme};
-  std::vector<char*> pointers;
-  for (std::string& a : argv) pointers.push_back(a.data());
-  pointers.push_back(nullptr);
-  // The host draws offscreen whatever display there is: nobody is there to close it.
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  pid_t child = 0;
-  if (posix_spawn(&child, host.c_str(), nullptr, nullptr, pointers.data(), environ) != 0) {
-    std::fprintf(stderr, "harbo-album: cannot start %s\n", host.c_str());
-    return 1;
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+  std::vector<StartSetting> settings = StartSettingsOf(o);
+  PutStartSettings(settings);
+  const int result = RunHost(argv);
+  RestoreStartSettings(settings);
+  return result;
 }
