@@ -253,6 +253,11 @@ bool CWnd::HasFocus() const {
   return HasWidget() && widget_->hasFocus();
 }
 
+void CWnd::SetFocusChild(CWnd* child) {
+  if (!HasWidget()) return;
+  widget_->setFocusProxy(child != nullptr && child->HasWidget() ? child->widget_ : nullptr);
+}
+
 bool CWnd::IsInActiveWindow() const {
   return HasWidget() && widget_->isActiveWindow();
 }

@@ -51,6 +51,9 @@ class CWnd {
   void Invalidate();
   void SetFocus();
   bool HasFocus() const;
+  // Hands the keyboard focus this window is given on to the child, which holds it for the
+  // window (a view hosting a control); null takes the focus back.
+  void SetFocusChild(CWnd* child);
   // True when the window lies in the top-level window that has the keyboard focus.
   bool IsInActiveWindow() const;
   // Converts a point between screen coordinates and the window's client area.

@@ -40,10 +40,16 @@ void CMainFrame::OnThumbnailSize(int pixels) {
 }
 
 // Choosing the current key while ascending makes it descending; any other choice sorts
-// ascending by the chosen key.
+// ascending by the chosen key. The list sorts its rows with its own comparison and hands
+// the order to the set.
 void CMainFrame::OnSort(uint32_t key) {
   const uint32_t current = sort();
-  items_->Sort(static_cast<int32_t>(current == key ? (kSortDescending | key) : key));
+  const auto value = static_cast<int32_t>(current == key ? (kSortDescending | key) : key);
+  if (listShown()) {
+    list_.Sort(value);
+    return;
+  }
+  items_->Sort(value);
   RefreshViews();
 }
 

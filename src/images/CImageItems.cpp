@@ -109,6 +109,19 @@ void CImageItems::SetFocusIndex(int index) {
   SetCurrentPhoto(item != nullptr ? item->record() : nullptr);
 }
 
+bool CImageItems::SetOrder(const std::vector<CImageItem*>& order, int32_t sortValue) {
+  std::vector<CImageItem*> mine = items_;
+  std::vector<CImageItem*> theirs = order;
+  std::sort(mine.begin(), mine.end());
+  std::sort(theirs.begin(), theirs.end());
+  if (mine != theirs) return false;
+  CImageItem* focused = FocusedItem();
+  std::copy(order.begin(), order.end(), items_.begin());
+  focus_ = IndexOf(focused);
+  sortValue_ = sortValue;
+  return true;
+}
+
 void CImageItems::SetImageSize(int pixels) {
   style_->SetSize(pixels);
   imageSize_ = style_->imageSize();

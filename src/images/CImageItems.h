@@ -72,6 +72,10 @@ class CImageItems {
   // for a value without a known key.
   bool Sort(int32_t sortValue);
   int32_t sortValue() const { return sortValue_; }
+  // Takes the order another view sorted the same items in (the list view's own comparison)
+  // and stores its sort value; the focus stays with its item. False, with nothing changed,
+  // when the order does not hold exactly the set's items.
+  bool SetOrder(const std::vector<CImageItem*>& order, int32_t sortValue);
 
   // Places the items in rows for a view window this wide (the vertical scroll bar's width
   // is taken off).

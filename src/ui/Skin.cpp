@@ -49,6 +49,13 @@ win::ControlSkin MenuSkinOf(CDrawObject& draw) {
   return skin;
 }
 
+win::ControlSkin ListSkinOf(CDrawObject& draw) {
+  win::ControlSkin skin = DropListSkinOf(draw);
+  skin.hover = draw.GetColor(kMouseOver);
+  skin.border = draw.GetColor(kCtrlBorder);
+  return skin;
+}
+
 void SchemeApplied(CDrawObject& draw, HWND root) {
   win::SetMenuSkin(MenuSkinOf(draw));
   if (IsWindow(root)) root->SendMessageToDescendants(WM_SYSCOLORCHANGE);

@@ -36,6 +36,9 @@ CDrawObject& Draw();
 // The look of a drop-down list and of the host's menus, from the drawing resources.
 win::ControlSkin DropListSkinOf(CDrawObject& draw);
 win::ControlSkin MenuSkinOf(CDrawObject& draw);
+// The look of a list's rows: the drop list's, with the row under the mouse and the grid
+// lines in the splitter bars' colour.
+win::ControlSkin ListSkinOf(CDrawObject& draw);
 
 // A colour scheme was applied to the resources: the host's menus take the new look and
 // every window under root hears WM_SYSCOLORCHANGE, so that controls holding colours of
