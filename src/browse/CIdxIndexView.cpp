@@ -141,6 +141,10 @@ void CIdxIndexView::LoadState() {
   sent_ = {0, -1};
 }
 
+void CIdxIndexView::OnDestroy() {
+  SaveState();
+}
+
 void CIdxIndexView::SaveState() const {
   CHarboPhotoApp& app = TheApp();
   app.WriteInt(kSection, "TabCurrent", static_cast<int>(category_));

@@ -57,6 +57,11 @@ class CIdxIndexView : public CIdxIndexCtrl {
   void LoadState();
   void SaveState() const;
 
+ protected:
+  // The panel's state outlives it: a frame destroyed with its host's window still leaves
+  // the category and entry to start from.
+  void OnDestroy() override;
+
  private:
   void OnEntryChosen(int row);
   void OnEntryDoubleClicked(int row);
