@@ -79,6 +79,12 @@ TEST_F(AlbumCommands, ImportStoresPhotosAndMoviesAndListShowsTheirRecords) {
   EXPECT_EQ(Lines(list.out), 2);
   EXPECT_NE(list.out.find("beach\t"), std::string::npos);
   EXPECT_NE(list.out.find("/Album/Pc/mountain.PNG\t"), std::string::npos);
+  // The index as the panel words it: each category, then its entries indented.
+  const ToolRun index = Album("index");
+  EXPECT_EQ(index.status, 0);
+  EXPECT_EQ(index.out.rfind("全て\n  全て (2)\n", 0), 0u) << index.out;
+  EXPECT_NE(index.out.find("お気に入り\n  全て (0)\n  お気に入り1 (0)\n"), std::string::npos);
+  EXPECT_EQ(Lines(index.out), 2 + 3 + 14) << "one year with one month, no burst shots";
 }
 
 TEST_F(AlbumCommands, SearchBuildsTheDialogsCriteria) {
