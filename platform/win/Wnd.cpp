@@ -70,6 +70,14 @@ class QtTimerSource : public win::TimerSource {
     it->second->deleteLater();
     timers_.erase(it);
   }
+  void StopAll(HWND window) override {
+    for (auto it = timers_.lower_bound({window, 0});
+         it != timers_.end() && it->first.first == window;) {
+      it->second->stop();
+      it->second->deleteLater();
+      it = timers_.erase(it);
+    }
+  }
 
  private:
   std::map<std::pair<HWND, uintptr_t>, QTimer*> timers_;
@@ -119,7 +127,9 @@ void CWnd::Register() {
   alive_ = true;
 }
 
+// A window that goes takes its timers with it.
 void CWnd::Unregister() {
+  if (alive_) Timers().StopAll(this);
   LiveWindows().erase(this);
   alive_ = false;
 }

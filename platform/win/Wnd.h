@@ -138,6 +138,8 @@ class TimerSource {
   virtual ~TimerSource() = default;
   virtual void Start(HWND window, uintptr_t id, UINT milliseconds) = 0;
   virtual void Stop(HWND window, uintptr_t id) = 0;
+  // Stops every timer of a window that is going.
+  virtual void StopAll(HWND /*window*/) {}
 };
 void SetTimerSourceForTest(TimerSource* source);
 

@@ -8,6 +8,8 @@
 #include "library/CPhotoManager.h"
 #include "platform/gdi/CDC.h"
 #include "platform/phonelib/PhoneLib.h"
+#include "platform/win/Dialog.h"
+#include "platform/win/PopupMenu.h"
 #include "resources/CommandIds.h"
 #include "resources/MenuResources.h"
 #include "ui/CCButton.h"
@@ -48,6 +50,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {kHostMsgShowPhoto, &CMainFrame::OnShowPhotoByName},
               {kHostMsgCalendarChanged, &CMainFrame::OnCalendarChanged},
               {WM_QUERYENDSESSION, &CMainFrame::OnQueryEndSession},
+              {kMsgWorkerMessageBox, &CMainFrame::OnWorkerMessageBox},
               {WM_TIMECHANGE, &CMainFrame::OnIgnored},
               {WM_USER + 0x10F, &CMainFrame::OnIgnored},
               {WM_USER + 0x15C, &CMainFrame::OnIgnored},
@@ -75,6 +78,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kHelp, &CMainFrame::OnHelp},
               {cmd::kHomePage, &CMainFrame::OnHomePage},
               {cmd::kRenameFavourite, &CMainFrame::OnRenameFavourite},
+              {cmd::kOpenItem, &CMainFrame::OnOpenItem},
           },
       .updates =
           {
@@ -528,6 +532,35 @@ LRESULT CMainFrame::OnCalendarChanged(WPARAM /*w*/, LPARAM /*l*/) {
 
 LRESULT CMainFrame::OnIgnored(WPARAM /*w*/, LPARAM /*l*/) {
   return 0;
+}
+
+LRESULT CMainFrame::OnWorkerMessageBox(WPARAM /*w*/, LPARAM l) {
+  const auto* request = reinterpret_cast<const WorkerMessageBox*>(l);
+  if (request == nullptr || request->text == nullptr) return 0;
+  return MessageBoxA(IsWindow(request->owner) ? request->owner : this, request->text,
+                     request->caption != nullptr ? request->caption : "", request->flags);
+}
+
+void CMainFrame::UpdateMenuStates(CMenu* menu) {
+  if (menu == nullptr) return;
+  for (int i = 0; i < menu->GetMenuItemCount(); ++i) {
+    CMenu* sub = menu->GetSubMenu(i);
+    if (sub != nullptr) UpdateMenuStates(sub);
+    UINT id = sub != nullptr ? sub->GetMenuItemID(0) : menu->GetMenuItemID(i);
+    if (id == 0 || id == static_cast<UINT>(-1) || cmd::IsHostCommand(id)) continue;
+    CCmdUI ui(id);
+    const bool updated = OnCmdMsg(id, &ui);
+    menu->EnableItem(i, updated ? ui.enabled() : HasCommandHandler(id));
+    if (sub == nullptr) menu->CheckItem(i, updated ? ui.checked() : 0, ui.radio());
+  }
+}
+
+void CMainFrame::ShowContextMenu(int subMenu, POINT screen) {
+  std::unique_ptr<CMenu> menus = res::LoadMenu(res::kContextMenus);
+  CMenu* menu = menus != nullptr ? menus->GetSubMenu(subMenu) : nullptr;
+  if (menu == nullptr) return;
+  UpdateMenuStates(menu);
+  TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, this);
 }
 
 LRESULT CMainFrame::OnQueryEndSession(WPARAM /*w*/, LPARAM /*l*/) {

@@ -21,6 +21,15 @@
 class CTreeCtrl;
 struct SearchCriteria;
 
+// What a worker asks the frame to show as a message box (WM_USER+0x64): the owner, the
+// text, the caption and the box's flags. The answer is the button pressed.
+struct WorkerMessageBox {
+  HWND owner = nullptr;
+  const char* text = nullptr;
+  const char* caption = nullptr;
+  UINT flags = 0;
+};
+
 class CMainFrame : public CFrameWnd {
   HARBO_DECLARE_MESSAGE_MAP(CMainFrame)
 
@@ -74,6 +83,16 @@ class CMainFrame : public CFrameWnd {
   void ForgetItems();
   // Tells the host "n photos, m of them selected", unless a phone operation runs.
   void UpdateStatusText();
+  // Brings every item of the menu (and of its sub-menus) up to date with the commands'
+  // states: enabled, checked or radio-marked.
+  void UpdateMenuStates(CMenu* menu);
+  // Shows sub-menu 0 (on photos) or 1 (on empty space) of the views' context menus at the
+  // screen point; the chosen command comes to the frame.
+  void ShowContextMenu(int subMenu, POINT screen);
+  // Non-zero while a phone read or send runs.
+  int transfer() const { return transfer_; }
+  // Whether the record is placed in the easy print layout (rename, memo and delete refuse it).
+  bool PlacedInEasyPrint(const CPhotoItem* record) const;
   // The favourite the view bar's setter chooses: 0 removes, k (1..12) is slot k.
   void SetFavouriteChoice(int slot) { favouriteChoice_ = slot; }
 
@@ -92,6 +111,8 @@ class CMainFrame : public CFrameWnd {
   CToolBarView& viewBar() { return viewBar_; }
   // The view bar's ids: its two buttons carry their commands; the favourite list its own.
   static constexpr UINT kFavouriteListId = 0x7F10;
+  // A worker's request for a message box (a WorkerMessageBox*).
+  static constexpr UINT kMsgWorkerMessageBox = WM_USER + 0x64;
 
   BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -130,6 +151,7 @@ class CMainFrame : public CFrameWnd {
   LRESULT OnShowPhotoByName(WPARAM w, LPARAM l);
   LRESULT OnCalendarChanged(WPARAM w, LPARAM l);
   LRESULT OnIgnored(WPARAM w, LPARAM l);
+  LRESULT OnWorkerMessageBox(WPARAM w, LPARAM l);
   void OnFavouriteChosen();
   LRESULT OnQueryEndSession(WPARAM w, LPARAM l);
 
@@ -156,6 +178,7 @@ class CMainFrame : public CFrameWnd {
   void OnHelp();
   void OnHomePage();
   void OnRenameFavourite();
+  void OnOpenItem();
 
   // Update handlers: the state of each command.
   void OnUpdateCaption(CCmdUI* ui);

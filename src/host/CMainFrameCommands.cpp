@@ -36,7 +36,7 @@ void CMainFrame::OnCaption(uint16_t bit) {
 
 void CMainFrame::OnThumbnailSize(int pixels) {
   items_->SetImageSize(pixels);
-  thumbnails_.Relayout();
+  thumbnails_.SetThumbnailSize(pixels);
 }
 
 // Choosing the current key while ascending makes it descending; any other choice sorts
@@ -226,4 +226,16 @@ void CMainFrame::OnUpdateSelectAll(CCmdUI* ui) {
 void CMainFrame::OnUpdateEasyPrint(CCmdUI* ui) {
   ui->Enable(CHarboPhotoPrintView::PrintingAvailable());
   ui->SetCheck(easyPrintShown() ? 1 : 0);
+}
+
+bool CMainFrame::PlacedInEasyPrint(const CPhotoItem* record) const {
+  return record != nullptr && easyPrint_.IsPlaced(record);
+}
+
+// Enter, or "開く" of the context menu: the visible view opens its focused photo.
+void CMainFrame::OnOpenItem() {
+  if (thumbnailShown())
+    thumbnails_.OpenFocused();
+  else if (listShown())
+    list_.OpenFocused();
 }
