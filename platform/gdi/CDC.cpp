@@ -106,11 +106,21 @@ COLORREF CDC::GetPixel(int x, int y) const {
          (static_cast<COLORREF>(qBlue(c)) << 16);
 }
 
-CPaintDC::CPaintDC(CWnd* window) : CDC(std::make_unique<Impl>()) {
+CPaintDC::CPaintDC(CWnd* window) : CDC(std::make_unique<Impl>()), window_(window) {
   QWidget* widget = IsWindow(window) ? static_cast<QWidget*>(window->widget()) : nullptr;
   if (widget == nullptr) return;
   impl_->ownedPainter = std::make_unique<QPainter>(widget);
   impl_->painter = impl_->ownedPainter->isActive() ? impl_->ownedPainter.get() : nullptr;
   impl_->size = widget->size();
   if (impl_->painter != nullptr) PrepareForPictures(impl_->painter);
+}
+
+CPaintDC::~CPaintDC() = default;
+
+RECT CPaintDC::PaintBoundsWithin(const RECT& area) const {
+  if (!IsWindow(window_) || window_->widget() == nullptr) return area;
+  const QRect wanted(area.left, area.top, area.right - area.left, area.bottom - area.top);
+  const QRect bounds = window_->widget()->paintRegion().intersected(wanted).boundingRect();
+  if (bounds.isEmpty()) return RECT{area.left, area.top, area.left, area.top};
+  return RECT{bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1};
 }

@@ -120,4 +120,11 @@ class CDC {
 class CPaintDC : public CDC {
  public:
   explicit CPaintDC(CWnd* window);
+  ~CPaintDC() override;
+  // The bounds of what needs painting inside the area (window coordinates): the rest keeps
+  // what it shows. Empty when nothing there needs painting.
+  RECT PaintBoundsWithin(const RECT& area) const;
+
+ private:
+  CWnd* window_;
 };

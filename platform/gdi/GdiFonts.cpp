@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <array>
 #include <cstring>
+#include <map>
 #include <string_view>
 
 #include "platform/gdi/GdiObjects.h"
@@ -57,9 +58,16 @@ const FaceMapping* MappingOf(std::string_view utf8Face) {
   return nullptr;
 }
 
+// The font database is asked once per family: asking goes to the font system, and a draw
+// selects its fonts for every item it paints.
 bool IsInstalled(std::string_view family) {
-  return QFontDatabase::hasFamily(
+  static std::map<std::string, bool, std::less<>> known;
+  const auto found = known.find(family);
+  if (found != known.end()) return found->second;
+  const bool installed = QFontDatabase::hasFamily(
       QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size())));
+  known.emplace(std::string(family), installed);
+  return installed;
 }
 
 // The first family of the mapping that is installed; without an application to ask, the

@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QWheelEvent>
 
 #include "platform/win/QtText.h"
@@ -53,8 +54,10 @@ bool WindowWidget::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-void WindowWidget::paintEvent(QPaintEvent* /*event*/) {
+void WindowWidget::paintEvent(QPaintEvent* event) {
+  paintRegion_ = event->region();
   Send(WM_PAINT, 0, 0);
+  paintRegion_ = QRegion();
 }
 
 void WindowWidget::resizeEvent(QResizeEvent* /*event*/) {

@@ -2,6 +2,7 @@
 // Only the platform layer and the host program include this header.
 #pragma once
 
+#include <QRegion>
 #include <QWidget>
 
 #include "platform/win/WinTypes.h"
@@ -14,6 +15,8 @@ class WindowWidget : public QWidget {
   ~WindowWidget() override;
 
   CWnd* owner() const { return owner_; }
+  // The part being painted while a paint runs; the whole widget otherwise.
+  QRegion paintRegion() const { return paintRegion_.isEmpty() ? QRegion(rect()) : paintRegion_; }
   // Forgets the window object, which is going away; events are then ignored.
   void Detach() { owner_ = nullptr; }
 
@@ -38,6 +41,7 @@ class WindowWidget : public QWidget {
   void SendCharacters(const QString& text);
 
   CWnd* owner_;
+  QRegion paintRegion_;
 };
 
 // Finds the window object of a widget or of its nearest ancestor that has one.

@@ -255,6 +255,21 @@ void CWnd::Invalidate() {
   if (HasWidget()) widget_->update();
 }
 
+void CWnd::InvalidateRect(const RECT& rect) {
+  if (HasWidget())
+    widget_->update(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+void CWnd::SetOpaque(bool opaque) {
+  if (HasWidget()) widget_->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+}
+
+void CWnd::ScrollWindow(int dx, int dy, const RECT& area) {
+  if (HasWidget())
+    widget_->scroll(dx, dy,
+                    QRect(area.left, area.top, area.right - area.left, area.bottom - area.top));
+}
+
 void CWnd::SetFocus() {
   if (HasWidget()) widget_->setFocus();
 }

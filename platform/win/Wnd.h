@@ -49,6 +49,13 @@ class CWnd {
   void SetWindowText(const Cp932String& text);
   Cp932String GetWindowText() const;
   void Invalidate();
+  void InvalidateRect(const RECT& rect);
+  // Moves what the area shows by dx, dy and asks for the uncovered part to be painted. Only
+  // an opaque window's pixels can be moved; any other is painted again whole.
+  void ScrollWindow(int dx, int dy, const RECT& area);
+  // Whether the window paints every pixel it is asked to paint itself, so that nothing is
+  // erased before it paints.
+  void SetOpaque(bool opaque);
   void SetFocus();
   bool HasFocus() const;
   // Hands the keyboard focus this window is given on to the child, which holds it for the

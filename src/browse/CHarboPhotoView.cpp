@@ -72,6 +72,7 @@ bool CHarboPhotoView::Create(HWND parent, UINT id) {
 
 int CHarboPhotoView::OnCreate() {
   SetMouseTracking(true);
+  SetOpaque(true);
   return 0;
 }
 
@@ -146,7 +147,24 @@ void CHarboPhotoView::OnSize(UINT /*type*/, int cx, int /*cy*/) {
 }
 
 void CHarboPhotoView::ScrollTo(int pos) {
-  if (scrollBar_.SetPos(pos)) Invalidate();
+  const int old = scrollBar_.pos();
+  if (scrollBar_.SetPos(pos)) ScrolledFrom(old);
+}
+
+void CHarboPhotoView::StepScrollBar(int part) {
+  const int old = scrollBar_.pos();
+  if (scrollBar_.Step(part)) ScrolledFrom(old);
+}
+
+// What still shows moves with the scroll; only the uncovered band is drawn again.
+void CHarboPhotoView::ScrolledFrom(int old) {
+  const RECT content = ContentRect();
+  const int dy = old - scrollBar_.pos();
+  if (std::abs(dy) < content.bottom - content.top)
+    ScrollWindow(0, dy, content);
+  else
+    InvalidateRect(content);
+  InvalidateRect(scrollBar_.rect());
 }
 
 // Above the band the item's top goes 10 pixels below the top edge; below it, its bottom
@@ -172,13 +190,15 @@ void CHarboPhotoView::EnsureVisible(const CImageItem* item) {
 void CHarboPhotoView::OnPaint() {
   CPaintDC dc(this);
   const RECT content = ContentRect();
-  dc.FillSolidRect(content, skin::Draw().GetColor(skin::kCtrlBack));
+  const RECT dirty = dc.PaintBoundsWithin(content);
+  const RECT band{content.left, dirty.top, content.right, dirty.bottom};
+  if (band.bottom > band.top) dc.FillSolidRect(band, skin::Draw().GetColor(skin::kCtrlBack));
   pending_ = 0;
-  if (items_ != nullptr) {
+  if (items_ != nullptr && band.bottom > band.top) {
     CImageStyle3& style = items_->style();
     style.SetDecodeBudget(BudgetOf(kPaintDecodeMilliseconds));
-    dc.SelectClipRect(&content);
-    items_->Draw(dc, content, scrollBar_.pos());
+    dc.SelectClipRect(&band);
+    items_->Draw(dc, content, scrollBar_.pos(), &band);
     dc.SelectClipRect(nullptr);
     pending_ = style.pendingDecodes();
     style.SetDecodeBudget(DecodeBudget{});
@@ -214,7 +234,7 @@ void CHarboPhotoView::OnTimer(uintptr_t id) {
   switch (id) {
     case kDecodeTimer:
       KillTimer(id);
-      Invalidate();
+      InvalidateRect(ContentRect());
       break;
     case kReadAheadTimer:
       if (!ReadAhead()) KillTimer(id);
@@ -225,15 +245,14 @@ void CHarboPhotoView::OnTimer(uintptr_t id) {
         repeating_ = true;
         SetTimer(kRepeatTimer, kRepeatDelay);
       }
-      if (scrollPart_ != CCtrlScrollBar::kNone && scrollBar_.hot() == scrollPart_ &&
-          scrollBar_.Step(scrollPart_))
-        Invalidate();
+      if (scrollPart_ != CCtrlScrollBar::kNone && scrollBar_.hot() == scrollPart_)
+        StepScrollBar(scrollPart_);
       break;
     case kHoverTimer:
       if (win::WindowFromCursor() != this && scrollPart_ == CCtrlScrollBar::kNone) {
         KillTimer(id);
         scrollBar_.SetHot(CCtrlScrollBar::kNone);
-        Invalidate();
+        InvalidateRect(scrollBar_.rect());
       }
       break;
     default:
@@ -263,11 +282,11 @@ bool CHarboPhotoView::PressScrollBar(POINT point) {
   if (part == CCtrlScrollBar::kThumb) {
     scrollBar_.BeginThumbDrag(point);
   } else {
-    scrollBar_.Step(part);
+    StepScrollBar(part);
     repeating_ = false;
     SetTimer(kRepeatTimer, kRepeatFirstDelay);
   }
-  Invalidate();
+  InvalidateRect(scrollBar_.rect());
   return true;
 }
 
@@ -277,7 +296,7 @@ void CHarboPhotoView::ReleaseScrollBar() {
   scrollBar_.EndThumbDrag();
   scrollBar_.SetPressed(CCtrlScrollBar::kNone);
   scrollPart_ = CCtrlScrollBar::kNone;
-  Invalidate();
+  InvalidateRect(scrollBar_.rect());
 }
 
 // A press on an item focuses it. Without Ctrl and Shift a press on space or on an item
@@ -344,14 +363,15 @@ LRESULT CHarboPhotoView::OnRButtonUp(WPARAM /*w*/, LPARAM l) {
 
 void CHarboPhotoView::OnMouseMove(POINT point) {
   if (scrollBar_.draggingThumb()) {
-    if (scrollBar_.TrackThumb(point)) Invalidate();
+    const int old = scrollBar_.pos();
+    if (scrollBar_.TrackThumb(point)) ScrolledFrom(old);
     return;
   }
   const int hot = scrollBar_.HitTest(point);
   if (hot != scrollBar_.hot()) {
     scrollBar_.SetHot(hot);
     if (hot != CCtrlScrollBar::kNone) SetTimer(kHoverTimer, kHoverDelay);
-    Invalidate();
+    InvalidateRect(scrollBar_.rect());
   }
   if (!pressed_ || dragging_ || pressedItem_ == nullptr) return;
   const int moved = std::abs(point.x - pressPoint_.x) + std::abs(point.y - pressPoint_.y);

@@ -97,6 +97,8 @@ class CHarboPhotoView : public CWnd {
   int FocusAfterKey(UINT key) const;
   void UpdateScrollInfo();
   void ScrollTo(int pos);
+  void StepScrollBar(int part);
+  void ScrolledFrom(int old);
   void ClearSelection();
   bool ReadAhead();
   RECT ContentRect() const;

@@ -195,8 +195,12 @@ int CImageItems::HitPart(const CImageItem& item, int x, int y) const {
   return bits;
 }
 
-int CImageItems::Draw(CDC& dc, const RECT& client, int scrollY) {
-  const int bandTop = scrollY, bandBottom = scrollY + (client.bottom - client.top);
+int CImageItems::Draw(CDC& dc, const RECT& client, int scrollY, const RECT* update) {
+  int bandTop = scrollY, bandBottom = scrollY + (client.bottom - client.top);
+  if (update != nullptr) {
+    bandTop = std::max(bandTop, scrollY + update->top - client.top);
+    bandBottom = std::min(bandBottom, scrollY + update->bottom - client.top);
+  }
   const int cellH = style_->CellHeight();
   style_->ResetPending();
   int drawn = 0;

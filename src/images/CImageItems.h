@@ -93,8 +93,9 @@ class CImageItems {
   int HitPart(const CImageItem& item, int x, int y) const;
   // Draws the items that overlap the band of the set scrollY .. scrollY + client height
   // into the client rectangle, in order, and stops at the first item below the band.
+  // With an update rectangle (in the client's coordinates) the band shrinks to its rows.
   // Returns how many were drawn.
-  int Draw(CDC& dc, const RECT& client, int scrollY);
+  int Draw(CDC& dc, const RECT& client, int scrollY, const RECT* update = nullptr);
 
   HWND window() const { return window_; }
   void SetWindow(HWND window) { window_ = window; }
