@@ -6,6 +6,7 @@
 #include "host/CMainFrame.h"
 #include "library/AlbumDatabase.h"
 #include "platform/shell/Clipboard.h"
+#include "platform/win/PopupMenu.h"
 #include "resources/CommandIds.h"
 #include "tests/library/LibraryTestSupport.h"
 
@@ -222,6 +223,31 @@ TEST_F(MainFrameCommands, CommandsFollowTheSelectionTheTransferAndTheVisibleView
   Frame().SetTransfer(0);
   Command(cmd::kSwitchView);
   EXPECT_FALSE(State(cmd::kToggleEasyPrint).enabled());
+}
+
+TEST_F(MainFrameCommands, TheViewsContextMenusCarryTheFramesCommandsAndTheirStates) {
+  Photo("a.jpg");
+  Photo("b.jpg");
+  UINT answer = cmd::kSelectAll;
+  std::vector<UINT> firstItems;
+  win::SetPopupMenuResponder([&](const CMenu& menu, POINT) {
+    firstItems.push_back(menu.GetMenuItemID(0));
+    return answer;
+  });
+  CHarboPhotoView& view = Frame().thumbnailView();
+  const LPARAM fromKeyboard = MAKELPARAM(0xFFFF, 0xFFFF);
+  view.SendMessage(WM_CONTEXTMENU, 0, fromKeyboard);
+  EXPECT_EQ(Frame().items().SelectedCount(), 2) << "the space menu's select all reached the frame";
+  answer = cmd::kRename;
+  view.SendMessage(WM_CONTEXTMENU, 0, fromKeyboard);
+  answer = cmd::kDelete;
+  boxAnswer_ = IDNO;
+  view.SendMessage(WM_CONTEXTMENU, 0, fromKeyboard);
+  win::SetPopupMenuResponder(nullptr);
+  EXPECT_EQ(firstItems, (std::vector<UINT>{cmd::kSelectAll, cmd::kOpenItem, cmd::kOpenItem}))
+      << "the photo menu once the focused photo is selected";
+  ASSERT_EQ(boxes_.size(), 1u) << "renaming is greyed until its dialog exists";
+  EXPECT_EQ(Box(0), "削除してよろしいですか？");
 }
 
 TEST_F(MainFrameCommands, CopyPutsTheSelectedFilesOnTheClipboard) {
