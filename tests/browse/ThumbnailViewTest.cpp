@@ -2,6 +2,7 @@
 // modifiers, drags, keys, typing and the wheel, on a grid of 3 columns of 88-pixel cells.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -200,6 +201,48 @@ TEST_F(ThumbnailView, AViewLowerThanAnItemKeepsAPartlyShownItemWhereItIs) {
   view_.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 40), 0);
   Key(VK_RIGHT);
   EXPECT_EQ(view_.scrollPos(), 86) << "row 1 (88..176) still shows in part";
+}
+
+// Timers that only record what the view starts and stops.
+class RecordedTimers : public win::TimerSource {
+ public:
+  void Start(HWND, uintptr_t id, UINT ms) override { running[id] = ms; }
+  void Stop(HWND, uintptr_t id) override { running.erase(id); }
+  std::map<uintptr_t, UINT> running;
+};
+
+TEST_F(ThumbnailView, TheScrollBarStepsRepeatsWhileHeldAndDragsItsThumb) {
+  RecordedTimers timers;
+  win::SetTimerSourceForTest(&timers);
+  Show(30, 200);  // 880 high, 680 to scroll
+  const RECT bar = view_.scrollBar().rect();
+  const int x = (bar.left + bar.right) / 2;
+  const RECT down = view_.scrollBar().PartRect(CCtrlScrollBar::kLineDown);
+  view_.SendMessage(WM_MOUSEMOVE, 0, At(x, down.top + 2));
+  view_.SendMessage(WM_LBUTTONDOWN, 0, At(x, down.top + 2));
+  EXPECT_EQ(view_.scrollPos(), 20) << "one step at the press";
+  EXPECT_EQ(timers.running[CHarboPhotoView::kRepeatTimer], 500u);
+  view_.SendMessage(WM_TIMER, CHarboPhotoView::kRepeatTimer, 0);
+  EXPECT_EQ(timers.running[CHarboPhotoView::kRepeatTimer], 50u) << "then it repeats faster";
+  view_.SendMessage(WM_TIMER, CHarboPhotoView::kRepeatTimer, 0);
+  EXPECT_EQ(view_.scrollPos(), 60);
+  view_.SendMessage(WM_LBUTTONUP, 0, At(x, down.top + 2));
+  EXPECT_EQ(timers.running.count(CHarboPhotoView::kRepeatTimer), 0u);
+  EXPECT_EQ(Selected(), std::string(30, '0')) << "the bar's clicks select nothing";
+
+  const RECT pageDown = view_.scrollBar().PartRect(CCtrlScrollBar::kPageDown);
+  view_.SendMessage(WM_LBUTTONDOWN, 0, At(x, pageDown.bottom - 2));
+  view_.SendMessage(WM_LBUTTONUP, 0, At(x, pageDown.bottom - 2));
+  EXPECT_EQ(view_.scrollPos(), 260) << "a page is the view's height";
+
+  const RECT thumb = view_.scrollBar().PartRect(CCtrlScrollBar::kThumb);
+  view_.SendMessage(WM_LBUTTONDOWN, 0, At(x, thumb.top + 1));
+  view_.SendMessage(WM_MOUSEMOVE, 0, At(x, 1000));
+  EXPECT_EQ(view_.scrollPos(), 680) << "the thumb dragged past the end stops at the end";
+  view_.SendMessage(WM_MOUSEMOVE, 0, At(x, 0));
+  EXPECT_EQ(view_.scrollPos(), 0);
+  view_.SendMessage(WM_LBUTTONUP, 0, At(x, 0));
+  win::SetTimerSourceForTest(nullptr);
 }
 
 }  // namespace
