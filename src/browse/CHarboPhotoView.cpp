@@ -90,6 +90,7 @@ void CHarboPhotoView::SetItems(CImageItems* items) {
   }
   Relayout();
   if (items_ != nullptr) EnsureVisible(items_->FocusedItem());
+  revealFocus_ = true;
 }
 
 RECT CHarboPhotoView::ContentRect() const {
@@ -140,9 +141,15 @@ CImageItem* CHarboPhotoView::FindItem(const CPhotoItem* record) const {
   return items_ != nullptr ? items_->ItemOf(record) : nullptr;
 }
 
+// Until a set has been seen, a new size shows it from the top with its focus in view: a set
+// is often handed over while the panes are still being laid out.
 void CHarboPhotoView::OnSize(UINT /*type*/, int cx, int /*cy*/) {
   if (items_ != nullptr) items_->Layout(cx);
   UpdateScrollInfo();
+  if (revealFocus_ && items_ != nullptr) {
+    scrollBar_.SetPos(0);
+    EnsureVisible(items_->FocusedItem());
+  }
   Invalidate();
 }
 
@@ -189,6 +196,7 @@ void CHarboPhotoView::EnsureVisible(const CImageItem* item) {
 // reading ahead.
 void CHarboPhotoView::OnPaint() {
   CPaintDC dc(this);
+  revealFocus_ = false;
   const RECT content = ContentRect();
   const RECT dirty = dc.PaintBoundsWithin(content);
   const RECT band{content.left, dirty.top, content.right, dirty.bottom};

@@ -122,4 +122,6 @@ class CHarboPhotoView : public CWnd {
   int thumbnailSize_ = 160;
   bool busy_ = false;
   int pending_ = 0;
+  // A set handed over and not painted yet.
+  bool revealFocus_ = false;
 };

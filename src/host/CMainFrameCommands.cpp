@@ -25,8 +25,15 @@ void Warn(const char* utf8) {
 
 }  // namespace
 
+// The view that comes up takes the keyboard, so that the keys act on it at once, even when
+// the switch was clicked on the view bar.
 void CMainFrame::OnSwitchView() {
   ShowViews(!thumbnailShown());
+  if (!IsInActiveWindow()) return;
+  if (thumbnailShown())
+    thumbnails_.SetFocus();
+  else
+    list_.SetFocus();
 }
 
 void CMainFrame::OnCaption(uint16_t bit) {
