@@ -250,6 +250,19 @@ TEST_F(MainFrameCommands, TheViewsContextMenusCarryTheFramesCommandsAndTheirStat
   EXPECT_EQ(Box(0), "削除してよろしいですか？");
 }
 
+TEST_F(MainFrameCommands, AWorkersMessageBoxIsShownAndAnswered) {
+  boxAnswer_ = IDNO;
+  const Cp932String text = cp932::Lit("転送できません。"), caption = cp932::Lit("アルバム");
+  WorkerMessageBox request{nullptr, text.c_str(), caption.c_str(), MB_YESNO};
+  EXPECT_EQ(
+      Frame().SendMessage(CMainFrame::kMsgWorkerMessageBox, 0, reinterpret_cast<LPARAM>(&request)),
+      IDNO);
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].caption, "アルバム");
+  EXPECT_EQ(boxes_[0].owner, &Frame()) << "a gone owner is replaced by the frame";
+  EXPECT_EQ(Frame().SendMessage(CMainFrame::kMsgWorkerMessageBox, 0, 0), 0);
+}
+
 TEST_F(MainFrameCommands, CopyPutsTheSelectedFilesOnTheClipboard) {
   CPhotoItem* a = Photo("a.jpg");
   CPhotoItem* b = Photo("b.jpg");
