@@ -4,24 +4,6 @@
 #include "host/SuiteRegistry.h"
 #include "resources/DialogTemplates.h"
 
-namespace {
-
-std::unique_ptr<CWnd> MakeControl(const res::ControlTemplate& t, HWND parent) {
-  const Cp932String text = cp932::Lit(t.text);
-  if (t.kind == res::ControlKind::kButton) {
-    auto button = std::make_unique<CButton>();
-    button->Create(text, WS_CHILD | WS_VISIBLE, t.rect, parent, t.id);
-    button->SetText(text);
-    return button;
-  }
-  auto label = std::make_unique<CStatic>();
-  label->Create(text, WS_CHILD | WS_VISIBLE, t.rect, parent, t.id);
-  label->SetText(text);
-  return label;
-}
-
-}  // namespace
-
 intptr_t CCDialogExPh::DoModal() {
   if (suite::Context() == nullptr) return -1;
   if (!suite::BeginOperation(suite::kAlbumModule, suite::kKindModalDialog, 1, 0, 0)) return -1;
@@ -36,7 +18,8 @@ BOOL CCDialogExPh::OnInitDialog() {
   if (t == nullptr) return 1;
   SetWindowText(cp932::Lit(t->caption));
   MoveWindow(0, 0, t->width, t->height, false);
-  for (const auto& control : t->controls) controls_.push_back(MakeControl(control, this));
+  for (const auto& control : t->controls)
+    if (auto made = res::CreateControl(control, this)) controls_.push_back(std::move(made));
   return 1;
 }
 

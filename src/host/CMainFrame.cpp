@@ -79,6 +79,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kHomePage, &CMainFrame::OnHomePage},
               {cmd::kRenameFavourite, &CMainFrame::OnRenameFavourite},
               {cmd::kOpenItem, &CMainFrame::OnOpenItem},
+              {cmd::kEditPhoto, &CMainFrame::OnEditPhoto},
           },
       .updates =
           {
@@ -96,6 +97,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kDelete, &CMainFrame::OnUpdateDelete},
               {cmd::kSelectAll, &CMainFrame::OnUpdateSelectAll},
               {cmd::kToggleEasyPrint, &CMainFrame::OnUpdateEasyPrint},
+              {cmd::kEditPhoto, &CMainFrame::OnUpdateEditPhoto},
               {cmd::kRenameFavourite, &CMainFrame::OnUpdateRenameFavourite},
           },
   };
@@ -451,8 +453,11 @@ LRESULT CMainFrame::OnQuery(WPARAM /*w*/, LPARAM l) {
   return RebuildItems(*reinterpret_cast<const SearchCriteria*>(l));
 }
 
+// The editor changed a photo's adjustments: its thumbnail is drawn again from the file,
+// and the album keeps the new values.
 LRESULT CMainFrame::OnAdjusted(WPARAM /*w*/, LPARAM /*l*/) {
-  if (thumbnailShown()) thumbnails_.Relayout();
+  if (thumbnailShown()) thumbnails_.Invalidate();
+  TheApp().SaveLibrary();
   return 0;
 }
 

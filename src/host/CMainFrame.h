@@ -179,6 +179,7 @@ class CMainFrame : public CFrameWnd {
   void OnHomePage();
   void OnRenameFavourite();
   void OnOpenItem();
+  void OnEditPhoto();
 
   // Update handlers: the state of each command.
   void OnUpdateCaption(CCmdUI* ui);
@@ -188,6 +189,7 @@ class CMainFrame : public CFrameWnd {
   void OnUpdateDelete(CCmdUI* ui);
   void OnUpdateSelectAll(CCmdUI* ui);
   void OnUpdateEasyPrint(CCmdUI* ui);
+  void OnUpdateEditPhoto(CCmdUI* ui);
   void OnUpdateRenameFavourite(CCmdUI* ui);
 
   // Delete, in its branches.

@@ -7,7 +7,9 @@
 #include "host/CHarboPhotoApp.h"
 #include "host/CMainFrame.h"
 #include "host/SuiteRegistry.h"
+#include "images/CDlgImageEditer.h"
 #include "library/CPhotoManager.h"
+#include "library/PhotoKind.h"
 #include "platform/shell/Clipboard.h"
 #include "resources/CommandIds.h"
 
@@ -21,6 +23,14 @@ constexpr uint32_t kFavouriteBits = 0xFFF;
 
 void Warn(const char* utf8) {
   AlbumMessageBox(Lit(utf8), MB_ICONEXCLAMATION);
+}
+
+// The focused photo, when it is a still picture or a burst composite and selected.
+CImageItem* EditableFocus(const CImageItems& items) {
+  CImageItem* focused = items.FocusedItem();
+  const bool picture =
+      focused != nullptr && (focused->flags() & (PhotoKind::kStill | PhotoKind::kBurstComposite));
+  return picture && focused->selected() != 0 ? focused : nullptr;
 }
 
 }  // namespace
@@ -233,6 +243,20 @@ void CMainFrame::OnUpdateSelectAll(CCmdUI* ui) {
 void CMainFrame::OnUpdateEasyPrint(CCmdUI* ui) {
   ui->Enable(CHarboPhotoPrintView::PrintingAvailable());
   ui->SetCheck(easyPrintShown() ? 1 : 0);
+}
+
+void CMainFrame::OnEditPhoto() {
+  CImageItem* item = EditableFocus(*items_);
+  if (item == nullptr) {
+    MessageBeep(static_cast<UINT>(-1));
+    return;
+  }
+  CDlgImageEditer editor(item->record(), items_.get(), this, this);
+  editor.DoModal();
+}
+
+void CMainFrame::OnUpdateEditPhoto(CCmdUI* ui) {
+  ui->Enable(EditableFocus(*items_) != nullptr);
 }
 
 bool CMainFrame::PlacedInEasyPrint(const CPhotoItem* record) const {

@@ -5,6 +5,7 @@
 #include "platform/win/IconCtrl.h"
 #include "platform/win/ListCtrl.h"
 #include "platform/win/ProgressCtrl.h"
+#include "platform/win/SliderCtrl.h"
 
 namespace res {
 namespace {
@@ -50,6 +51,22 @@ const std::vector<DialogTemplate>& Templates() {
            {ControlKind::kButton, IDOK, "OK", RECT{108, 56, 188, 76}},
            {ControlKind::kButton, IDCANCEL, "キャンセル", RECT{196, 56, 276, 76}},
        }},
+      {kDialogImageEditer,
+       "",
+       360,
+       328,
+       {
+           {ControlKind::kText, kControlSaturationLabel, "彩度", RECT{8, 216, 69, 236}},
+           {ControlKind::kSlider, kControlSaturation, "", RECT{77, 216, 287, 236}},
+           {ControlKind::kText, kControlContrastLabel, "コントラスト", RECT{8, 244, 69, 264}},
+           {ControlKind::kSlider, kControlContrast, "", RECT{77, 244, 287, 264}},
+           {ControlKind::kText, kControlBrightnessLabel, "輝度", RECT{8, 272, 69, 292}},
+           {ControlKind::kSlider, kControlBrightness, "", RECT{77, 272, 287, 292}},
+           {ControlKind::kButton, kControlEditRotate, "回転", RECT{8, 300, 88, 320}},
+           {ControlKind::kButton, kControlEditReset, "リセット", RECT{96, 300, 176, 320}},
+           {ControlKind::kButton, IDOK, "OK", RECT{184, 300, 264, 320}},
+           {ControlKind::kButton, IDCANCEL, "キャンセル", RECT{272, 300, 352, 320}},
+       }},
   };
   return templates;
 }
@@ -83,6 +100,8 @@ std::unique_ptr<CWnd> CreateControl(const ControlTemplate& control, HWND parent)
       return Make<CProgressCtrl>(control, parent);
     case ControlKind::kEdit:
       return Make<CEdit>(control, parent);
+    case ControlKind::kSlider:
+      return Make<CSliderCtrl>(control, parent);
     case ControlKind::kText:
       break;
   }

@@ -9,8 +9,8 @@
 namespace res {
 
 // kIcon shows a standard icon, kList is a report-style list, kProgress a progress bar,
-// kEdit a one-line edit.
-enum class ControlKind { kText, kButton, kIcon, kList, kProgress, kEdit };
+// kEdit a one-line edit, kSlider a horizontal slider.
+enum class ControlKind { kText, kButton, kIcon, kList, kProgress, kEdit, kSlider };
 
 struct ControlTemplate {
   ControlKind kind;
@@ -46,6 +46,18 @@ constexpr UINT kControlProgText = 1028;
 constexpr UINT kDialogNameEdit = 214;
 constexpr UINT kControlNamePrompt = 1050;
 constexpr UINT kControlNameEdit = 1143;
+
+// The photo editor: the picture above three sliders with their labels, four buttons below.
+// The controls are placed from the client's bottom edge whenever the dialog is laid out.
+constexpr UINT kDialogImageEditer = 136;
+constexpr UINT kControlEditRotate = 1060;
+constexpr UINT kControlEditReset = 1061;
+constexpr UINT kControlSaturationLabel = 1062;
+constexpr UINT kControlSaturation = 1063;
+constexpr UINT kControlContrastLabel = 1064;
+constexpr UINT kControlContrast = 1065;
+constexpr UINT kControlBrightnessLabel = 1066;
+constexpr UINT kControlBrightness = 1067;
 
 // The template of a dialog, or null when there is none.
 const DialogTemplate* FindDialogTemplate(UINT id);

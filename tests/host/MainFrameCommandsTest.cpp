@@ -8,6 +8,7 @@
 #include "platform/shell/Clipboard.h"
 #include "platform/win/PopupMenu.h"
 #include "resources/CommandIds.h"
+#include "resources/DialogTemplates.h"
 #include "tests/library/LibraryTestSupport.h"
 
 namespace {
@@ -248,6 +249,24 @@ TEST_F(MainFrameCommands, TheViewsContextMenusCarryTheFramesCommandsAndTheirStat
       << "the photo menu once the focused photo is selected";
   ASSERT_EQ(boxes_.size(), 1u) << "renaming is greyed until its dialog exists";
   EXPECT_EQ(Box(0), "削除してよろしいですか？");
+}
+
+TEST_F(MainFrameCommands, TheEditorOpensOnTheFocusedPhotoAndItsValuesAreSavedOnOk) {
+  Photo("a.jpg");
+  EXPECT_FALSE(State(cmd::kEditPhoto).enabled()) << "the focused photo is not selected";
+  Command(cmd::kSelectAll);
+  ASSERT_TRUE(State(cmd::kEditPhoto).enabled());
+  win::SetDialogResponder([](CDialog& dialog) -> intptr_t {
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(res::kControlEditRotate, BN_CLICKED), 0);
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return 0;
+  });
+  Command(cmd::kEditPhoto);
+  CPhotoManager reloaded;
+  reloaded.SetDatabasePath(Library().databasePath());
+  ASSERT_EQ(reloaded.LoadAlbum(), 1);
+  ASSERT_EQ(reloaded.count(), 1);
+  EXPECT_EQ(reloaded.items()[0]->adjustments().rotation, 90) << "kept through a save and a load";
 }
 
 TEST_F(MainFrameCommands, AWorkersMessageBoxIsShownAndAnswered) {
