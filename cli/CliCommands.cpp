@@ -20,6 +20,8 @@ const std::vector<CliCommand>& CliCommandTable() {
        "[--list]",
        true, &RunShot},
       {"index", "index", true, &RunIndex},
+      {"details", "details FILE", true, &RunDetails},
+      {"map-url", "map-url FILE", true, &RunMapUrl},
   };
   return table;
 }

@@ -29,3 +29,5 @@ int RunDbDump(CliSession& session, const std::vector<std::string>& args);
 int RunDbCheck(CliSession& session, const std::vector<std::string>& args);
 int RunShot(CliSession& session, const std::vector<std::string>& args);
 int RunIndex(CliSession& session, const std::vector<std::string>& args);
+int RunDetails(CliSession& session, const std::vector<std::string>& args);
+int RunMapUrl(CliSession& session, const std::vector<std::string>& args);
