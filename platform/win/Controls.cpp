@@ -41,13 +41,27 @@ void CStatic::SetText(const Cp932String& text) {
 
 WindowWidget* CButton::MakeWidget(WindowWidget* parent) {
   auto* w = new ButtonWidget(this, parent);
-  QObject::connect(w->control, &QPushButton::clicked, [this] { Click(); });
+  QObject::connect(w->control, &QPushButton::clicked, [this, w] {
+    // A checkable button keeps the state its owner gave until the owner changes it.
+    if (w->control->isCheckable()) w->control->setChecked(checked_ != 0);
+    Click();
+  });
   return w;
 }
 
 void CButton::SetText(const Cp932String& text) {
   SetWindowText(text);
   if (auto* w = static_cast<ButtonWidget*>(widget())) w->control->setText(QtText::FromCp932(text));
+}
+
+// The toolkit's button turns checkable with its first state, and a click does not flip it:
+// the parent decides, as with a push-like check box whose owner keeps the states in step.
+void CButton::SetCheck(int checked) {
+  checked_ = checked != 0 ? 1 : 0;
+  auto* w = static_cast<ButtonWidget*>(widget());
+  if (w == nullptr) return;
+  w->control->setCheckable(true);
+  w->control->setChecked(checked_ != 0);
 }
 
 void CButton::Click() {

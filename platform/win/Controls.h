@@ -17,7 +17,14 @@ class CButton : public CWnd {
   void SetText(const Cp932String& text);
   // Clicks the button as a user would.
   void Click();
+  // A button given a check state stays pressed while checked (a push-like check box); the
+  // caller sets the state, a click only reports.
+  void SetCheck(int checked);
+  int GetCheck() const { return checked_; }
 
  protected:
   WindowWidget* MakeWidget(WindowWidget* parent) override;
+
+ private:
+  int checked_ = 0;
 };

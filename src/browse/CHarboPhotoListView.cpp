@@ -341,12 +341,16 @@ LRESULT CHarboPhotoListView::RowColours(NMLVCUSTOMDRAW& draw) const {
   return CDRF_DODEFAULT;
 }
 
-// Column 0's icon opens the photo; the name, memo and details open their dialogs once the
-// album has them. A name cannot change while a phone transfer runs, nor the name or memo of
-// a photo placed in the easy print layout.
+// Column 0's icon opens the photo; the size and date open the details; the name and memo
+// open their dialogs once the album has them. A name cannot change while a phone transfer
+// runs, nor the name or memo of a photo placed in the easy print layout.
 void CHarboPhotoListView::DoubleClicked(const NMITEMACTIVATE& click) {
-  const CImageItem* item = ItemAt(click.iItem);
+  CImageItem* item = ItemAt(click.iItem);
   if (item == nullptr) return;
+  if (click.iSubItem == kColumnSize || click.iSubItem == kColumnDate) {
+    if (CMainFrame* frame = MainFrame()) frame->ShowDetails(item);
+    return;
+  }
   if (click.iSubItem != kColumnName) return;
   RECT cell{};
   GetListCtrl().GetSubItemRect(click.iItem, kColumnName, &cell);

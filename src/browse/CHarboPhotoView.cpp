@@ -412,14 +412,19 @@ LRESULT CHarboPhotoView::OnDoubleClick(WPARAM /*w*/, LPARAM l) {
   return 0;
 }
 
-// The picture opens the photo (a movie in its program); the captions open the dialogs of
-// their fields once those exist. A name cannot change while a phone transfer runs.
+// The picture opens the photo (a movie in its program); the date its details; the other
+// captions open the dialogs of their fields once those exist. A name cannot change while a
+// phone transfer runs.
 void CHarboPhotoView::OpenItem(CImageItem* item, int part) {
   if ((part & CImageStyle::kPartPicture) != 0) {
     OpenPicture(item);
     return;
   }
   CMainFrame* frame = MainFrame();
+  if ((part & CImageStyle::kPartDate) != 0 && frame != nullptr) {
+    frame->ShowDetails(item);
+    return;
+  }
   if ((part & CImageStyle::kPartName) != 0 && frame != nullptr && frame->transfer() != 0)
     MessageBeep(static_cast<UINT>(-1));
 }

@@ -93,6 +93,8 @@ class CMainFrame : public CFrameWnd {
   int transfer() const { return transfer_; }
   // Whether the record is placed in the easy print layout (rename, memo and delete refuse it).
   bool PlacedInEasyPrint(const CPhotoItem* record) const;
+  // The details dialog on an item of the set (the views' double clicks on its date).
+  void ShowDetails(CImageItem* item);
   // The favourite the view bar's setter chooses: 0 removes, k (1..12) is slot k.
   void SetFavouriteChoice(int slot) { favouriteChoice_ = slot; }
 
@@ -174,6 +176,8 @@ class CMainFrame : public CFrameWnd {
   void OnSelectAll();
   void OnDelete();
   void OnCopy();
+  void OnDetails();
+  void OnMapLink();
   void OnSetFavourite();
   void OnHelp();
   void OnHomePage();
@@ -186,6 +190,7 @@ class CMainFrame : public CFrameWnd {
   void OnUpdateSize(CCmdUI* ui);
   void OnUpdateSort(CCmdUI* ui);
   void OnUpdateSelection(CCmdUI* ui);
+  void OnUpdateMapLink(CCmdUI* ui);
   void OnUpdateDelete(CCmdUI* ui);
   void OnUpdateSelectAll(CCmdUI* ui);
   void OnUpdateEasyPrint(CCmdUI* ui);

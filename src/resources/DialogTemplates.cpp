@@ -67,6 +67,18 @@ const std::vector<DialogTemplate>& Templates() {
            {ControlKind::kButton, IDOK, "OK", RECT{184, 300, 264, 320}},
            {ControlKind::kButton, IDCANCEL, "キャンセル", RECT{272, 300, 352, 320}},
        }},
+      {kDialogImageProperties,
+       "",
+       508,
+       208,
+       {
+           {ControlKind::kList, kControlDetailsGeneralList, "", RECT{8, 8, 328, 172}},
+           {ControlKind::kList, kControlDetailsShootingList, "", RECT{8, 8, 328, 172}},
+           {ControlKind::kButton, kControlDetailsGeneralButton, "全般", RECT{8, 180, 88, 200}},
+           {ControlKind::kButton, kControlDetailsShootingButton, "撮影情報",
+            RECT{96, 180, 176, 200}},
+           {ControlKind::kButton, IDCANCEL, "閉じる", RECT{420, 180, 500, 200}},
+       }},
   };
   return templates;
 }

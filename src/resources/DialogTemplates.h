@@ -59,6 +59,14 @@ constexpr UINT kControlContrast = 1065;
 constexpr UINT kControlBrightnessLabel = 1066;
 constexpr UINT kControlBrightness = 1067;
 
+// The photo's details: two lists in one place beside the photo, the two page buttons and
+// the close button below. The caption is made from the photo's names.
+constexpr UINT kDialogImageProperties = 152;
+constexpr UINT kControlDetailsGeneralList = 1080;
+constexpr UINT kControlDetailsShootingList = 1081;
+constexpr UINT kControlDetailsGeneralButton = 1082;
+constexpr UINT kControlDetailsShootingButton = 1083;
+
 // The template of a dialog, or null when there is none.
 const DialogTemplate* FindDialogTemplate(UINT id);
 
