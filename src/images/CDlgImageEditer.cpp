@@ -69,10 +69,12 @@ BOOL CDlgImageEditer::OnInitDialog() {
     return 1;
   }
   SetWindowText(record_->title());
-  const AdjustmentRecord& a = record_->adjustments();
-  const std::pair<UINT, int16_t> sliders[] = {{res::kControlSaturation, a.saturation},
-                                              {res::kControlContrast, a.contrast},
-                                              {res::kControlBrightness, a.brightness}};
+  // The record is packed: its fields are read by value.
+  const AdjustmentRecord a = record_->adjustments();
+  const int16_t saturation = a.saturation, contrast = a.contrast, brightness = a.brightness;
+  const std::pair<UINT, int16_t> sliders[] = {{res::kControlSaturation, saturation},
+                                              {res::kControlContrast, contrast},
+                                              {res::kControlBrightness, brightness}};
   for (const auto& [id, value] : sliders) {
     if (CSliderCtrl* s = slider(id)) {
       s->SetRange(-kSliderRange, kSliderRange);
@@ -174,13 +176,16 @@ LRESULT CDlgImageEditer::OnSlider(WPARAM w, LPARAM l) {
   const auto* moved = reinterpret_cast<CSliderCtrl*>(l);
   if (record_ == nullptr || moved == nullptr) return 0;
   const int16_t value = ValueOf(static_cast<int16_t>(HIWORD(w)));
-  AdjustmentRecord& a = record_->adjustments();
-  int16_t* field = moved == slider(res::kControlSaturation)   ? &a.saturation
-                   : moved == slider(res::kControlContrast)   ? &a.contrast
-                   : moved == slider(res::kControlBrightness) ? &a.brightness
-                                                              : nullptr;
-  if (field == nullptr || *field == value) return 0;
-  *field = value;
+  // The record is packed: its fields are copied, never reached through pointers.
+  AdjustmentRecord a = record_->adjustments();
+  if (moved == slider(res::kControlSaturation))
+    a.saturation = value;
+  else if (moved == slider(res::kControlContrast))
+    a.contrast = value;
+  else if (moved == slider(res::kControlBrightness))
+    a.brightness = value;
+  if (a == record_->adjustments()) return 0;
+  record_->SetAdjustments(a);
   Changed();
   return 0;
 }

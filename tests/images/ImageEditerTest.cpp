@@ -80,10 +80,10 @@ TEST_F(ImageEditer, SlidersStoreAHundredTimesTheirPositionAndRotationTurnsByQuar
   });
   EXPECT_EQ(result, IDOK);
   EXPECT_FALSE(okAtOpen) << "nothing to apply before a change";
-  EXPECT_EQ(record_.adjustments().saturation, -1000);
-  EXPECT_EQ(record_.adjustments().contrast, 300);
+  EXPECT_EQ(int(record_.adjustments().saturation), -1000);
+  EXPECT_EQ(int(record_.adjustments().contrast), 300);
   EXPECT_EQ(rotations, (std::vector<int>{270, 0, 90, 180, 270}));
-  EXPECT_EQ(record_.adjustments().hue, 120) << "what the editor does not set stays";
+  EXPECT_EQ(int(record_.adjustments().hue), 120) << "what the editor does not set stays";
   EXPECT_EQ(frame_.adjusted, (std::vector<LPARAM>{reinterpret_cast<LPARAM>(&record_)}));
 }
 
@@ -106,9 +106,9 @@ TEST_F(ImageEditer, ResetZeroesOnlyWhatTheEditorSetsAndCancelPutsTheOpeningValue
   Edit([&](CDlgImageEditer& editor) {
     Press(editor, res::kControlEditReset);
     sliderAfterReset = editor.slider(res::kControlContrast)->GetPos();
-    EXPECT_EQ(record_.adjustments().brightness, 0);
-    EXPECT_EQ(record_.adjustments().rotation, 0);
-    EXPECT_EQ(record_.adjustments().invert, 1);
+    EXPECT_EQ(int(record_.adjustments().brightness), 0);
+    EXPECT_EQ(int(record_.adjustments().rotation), 0);
+    EXPECT_EQ(int(record_.adjustments().invert), 1);
     Drag(editor, res::kControlBrightness, 5);
     Press(editor, res::kControlEditRotate);
     Press(editor, IDCANCEL);
