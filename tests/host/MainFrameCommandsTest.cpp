@@ -266,7 +266,8 @@ TEST_F(MainFrameCommands, TheEditorOpensOnTheFocusedPhotoAndItsValuesAreSavedOnO
   reloaded.SetDatabasePath(Library().databasePath());
   ASSERT_EQ(reloaded.LoadAlbum(), 1);
   ASSERT_EQ(reloaded.count(), 1);
-  EXPECT_EQ(reloaded.items()[0]->adjustments().rotation, 90) << "kept through a save and a load";
+  EXPECT_EQ(int(reloaded.items()[0]->adjustments().rotation), 90)
+      << "kept through a save and a load";
 }
 
 TEST_F(MainFrameCommands, AWorkersMessageBoxIsShownAndAnswered) {
