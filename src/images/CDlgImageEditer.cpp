@@ -9,8 +9,10 @@
 #include "platform/win/CenterWindow.h"
 #include "platform/win/Menu.h"
 #include "platform/win/SliderCtrl.h"
+#include "platform/win/WindowFont.h"
 #include "resources/DialogTemplates.h"
 #include "ui/CDrawObject.h"
+#include "ui/DrawResourceTables.h"
 #include "ui/Skin.h"
 
 namespace {
@@ -69,6 +71,8 @@ BOOL CDlgImageEditer::OnInitDialog() {
     return 1;
   }
   SetWindowText(record_->title());
+  if (CDrawObject* draw = TheApp().drawObject())
+    SetWindowFont(this, draw->GetFont(drawres::kCtrlFontIndex));
   // The record is packed: its fields are read by value.
   const AdjustmentRecord a = record_->adjustments();
   const int16_t saturation = a.saturation, contrast = a.contrast, brightness = a.brightness;
