@@ -1,6 +1,7 @@
 #include "platform/win/SystemMetrics.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QStyle>
 
 namespace {
@@ -15,6 +16,14 @@ int ScrollBarExtent() {
   return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
+// Without a screen (the command-line tool) the classic desktop's size stands in.
+QSize ScreenSize() {
+  const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr
+                              ? QGuiApplication::primaryScreen()
+                              : nullptr;
+  return screen != nullptr ? screen->size() : QSize(1024, 768);
+}
+
 }  // namespace
 
 int GetSystemMetrics(int index) {
@@ -22,6 +31,10 @@ int GetSystemMetrics(int index) {
     case SM_CXVSCROLL:
     case SM_CYHSCROLL:
       return ScrollBarExtent();
+    case SM_CXSCREEN:
+      return ScreenSize().width();
+    case SM_CYSCREEN:
+      return ScreenSize().height();
     default:
       return 0;
   }

@@ -2,6 +2,8 @@
 // album subtracts from a view's width before it lays out thumbnails or list columns.
 #pragma once
 
+constexpr int SM_CXSCREEN = 0;  // the primary screen's size
+constexpr int SM_CYSCREEN = 1;
 constexpr int SM_CXVSCROLL = 2;
 constexpr int SM_CYHSCROLL = 3;
 

@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QWheelEvent>
 
+#include "platform/gdi/EffectPlayer.h"
 #include "platform/win/QtText.h"
 #include "platform/win/Wnd.h"
 
@@ -56,7 +57,9 @@ bool WindowWidget::event(QEvent* event) {
 
 void WindowWidget::paintEvent(QPaintEvent* event) {
   paintRegion_ = event->region();
-  Send(WM_PAINT, 0, 0);
+  // A running transition's frame stands in for the window's own paint where it lies.
+  if (!gdi::EffectCovers(this, paintRegion_)) Send(WM_PAINT, 0, 0);
+  gdi::PaintEffectFrame(this);
   paintRegion_ = QRegion();
 }
 

@@ -18,6 +18,7 @@
 #include "platform/win/Menu.h"
 #include "platform/win/WaitCursor.h"
 #include "resources/CommandIds.h"
+#include "slideshow/CDlgImagePreview.h"
 
 namespace {
 
@@ -191,15 +192,30 @@ void CHarboPhotoListView::OpenFocused() {
   if (item != nullptr) Open(*item);
 }
 
-// A movie opens in its program. The still photo's preview is not part of the album yet.
+// A movie opens in its program, a photo in the preview.
 void CHarboPhotoListView::Open(const CImageItem& item) {
   const CPhotoItem* record = item.record();
   if (record == nullptr || record->path().empty()) {
     MessageBeep(static_cast<UINT>(-1));
     return;
   }
-  if ((record->flags() & PhotoKind::kMovie) != 0)
+  if ((record->flags() & PhotoKind::kMovie) != 0) {
     ShellExecuteA(this, "open", record->path().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return;
+  }
+  items_->SetFocusIndex(items_->IndexOf(&item));
+  Preview();
+}
+
+// The preview runs modally on the set with the view busy; the rows follow the focus it
+// stepped to.
+void CHarboPhotoListView::Preview() {
+  if (items_ == nullptr || busy_) return;
+  busy_ = true;
+  CDlgImagePreview preview(items_, this);
+  preview.DoModal();
+  busy_ = false;
+  SetItems(items_);
 }
 
 // -- Texts and orders ------------------------------------------------------------------------

@@ -47,6 +47,9 @@ class CHarboPhotoListView : public CListViewEx {
   void Sort(int32_t sortValue);
   // Opens the focused item, as Enter does.
   void OpenFocused();
+  // Opens the preview and slide show on the set.
+  void Preview();
+  bool busy() const { return busy_; }
   const CCtrlHeaderCtrlEx& header() const { return header_; }
 
   // The texts of the size and date columns.
@@ -83,4 +86,6 @@ class CHarboPhotoListView : public CListViewEx {
   CImageItems* items_ = nullptr;
   // Set while the view itself puts many rows' states: the status text is told once after.
   bool settingRows_ = false;
+  // While the preview runs.
+  bool busy_ = false;
 };

@@ -13,6 +13,7 @@
 #include "platform/shell/Shell.h"
 #include "platform/win/Menu.h"
 #include "platform/win/SystemMetrics.h"
+#include "slideshow/CDlgImagePreview.h"
 #include "ui/CDrawObject.h"
 #include "ui/Skin.h"
 
@@ -435,8 +436,24 @@ void CHarboPhotoView::OpenPicture(CImageItem* item) {
     MessageBeep(static_cast<UINT>(-1));
     return;
   }
-  if ((record->flags() & PhotoKind::kMovie) != 0)
+  if ((record->flags() & PhotoKind::kMovie) != 0) {
     ShellExecuteA(this, "open", record->path().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return;
+  }
+  items_->SetFocusItem(item);
+  Preview();
+}
+
+// The preview runs modally on the set; the view is busy meanwhile and shows the focus the
+// preview stepped to when it comes back.
+void CHarboPhotoView::Preview() {
+  if (items_ == nullptr || busy_) return;
+  busy_ = true;
+  CDlgImagePreview preview(items_, this);
+  preview.DoModal();
+  busy_ = false;
+  EnsureVisible(items_->FocusedItem());
+  Invalidate();
 }
 
 void CHarboPhotoView::OpenFocused() {

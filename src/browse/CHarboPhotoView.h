@@ -56,6 +56,9 @@ class CHarboPhotoView : public CWnd {
   CImageItem* FindItem(const CPhotoItem* record) const;
   // Enter: opens the focused item as a double click on its picture does.
   void OpenFocused();
+  // Opens the preview and slide show on the set.
+  void Preview();
+  bool busy() const { return busy_; }
 
   int scrollPos() const { return scrollBar_.pos(); }
   const CCtrlScrollBar& scrollBar() const { return scrollBar_; }

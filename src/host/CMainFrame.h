@@ -174,6 +174,7 @@ class CMainFrame : public CFrameWnd {
   void OnSortSize() { OnSort(3); }
   void OnSortMemo() { OnSort(4); }
   void OnSelectAll();
+  void OnPreview();
   void OnDelete();
   void OnCopy();
   void OnDetails();
@@ -193,6 +194,7 @@ class CMainFrame : public CFrameWnd {
   void OnUpdateMapLink(CCmdUI* ui);
   void OnUpdateDelete(CCmdUI* ui);
   void OnUpdateSelectAll(CCmdUI* ui);
+  void OnUpdatePreview(CCmdUI* ui);
   void OnUpdateEasyPrint(CCmdUI* ui);
   void OnUpdateEditPhoto(CCmdUI* ui);
   void OnUpdateRenameFavourite(CCmdUI* ui);

@@ -77,6 +77,13 @@ void CMainFrame::OnSelectAll() {
     list_.SelectAll();
 }
 
+void CMainFrame::OnPreview() {
+  if (thumbnailShown())
+    thumbnails_.Preview();
+  else
+    list_.Preview();
+}
+
 std::vector<CImageItem*> CMainFrame::SelectedItems() const {
   std::vector<CImageItem*> selected;
   for (CImageItem* item : items_->items())
@@ -237,6 +244,14 @@ void CMainFrame::OnUpdateDelete(CCmdUI* ui) {
 
 void CMainFrame::OnUpdateSelectAll(CCmdUI* ui) {
   ui->Enable(items_->count() > 0);
+}
+
+// The preview needs a still photo or a burst composite in the set.
+void CMainFrame::OnUpdatePreview(CCmdUI* ui) {
+  const auto& all = items_->items();
+  ui->Enable(std::any_of(all.begin(), all.end(), [](const CImageItem* item) {
+    return (item->flags() & (PhotoKind::kStill | PhotoKind::kBurstComposite)) != 0;
+  }));
 }
 
 // Without printing the panel stays hidden and the command is greyed.

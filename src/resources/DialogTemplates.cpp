@@ -1,11 +1,14 @@
 #include "resources/DialogTemplates.h"
 
+#include "platform/win/CheckBox.h"
+#include "platform/win/ComboBox.h"
 #include "platform/win/Controls.h"
 #include "platform/win/Edit.h"
 #include "platform/win/IconCtrl.h"
 #include "platform/win/ListCtrl.h"
 #include "platform/win/ProgressCtrl.h"
 #include "platform/win/SliderCtrl.h"
+#include "platform/win/SpinButton.h"
 
 namespace res {
 namespace {
@@ -79,6 +82,46 @@ const std::vector<DialogTemplate>& Templates() {
             RECT{96, 180, 176, 200}},
            {ControlKind::kButton, IDCANCEL, "閉じる", RECT{420, 180, 500, 200}},
        }},
+      {kDialogImagePreview,
+       "",
+       770,
+       594,
+       {
+           {ControlKind::kButton, kControlSlideOn, "スライド On", RECT{682, 8, 762, 32}},
+           {ControlKind::kButton, kControlSlideOff, "スライド Off", RECT{682, 36, 762, 60}},
+           {ControlKind::kButton, kControlPrevious, "前へ", RECT{682, 64, 762, 88}},
+           {ControlKind::kButton, kControlNext, "次へ", RECT{682, 92, 762, 116}},
+           {ControlKind::kButton, kControlZoomOut, "縮小", RECT{682, 120, 762, 144}},
+           {ControlKind::kButton, kControlZoomIn, "拡大", RECT{682, 148, 762, 172}},
+           {ControlKind::kButton, kControlSettings, "設定", RECT{682, 176, 762, 200}},
+           {ControlKind::kButton, kControlPreviewHelp, "ヘルプ", RECT{682, 204, 762, 228}},
+           {ControlKind::kButton, IDCANCEL, "閉じる", RECT{682, 232, 762, 256}},
+       }},
+      {kDialogImagePreviewSetting,
+       "プレビュー設定",
+       300,
+       262,
+       {
+           {ControlKind::kText, 0, "スライド", RECT{12, 14, 72, 32}},
+           {ControlKind::kEdit, kControlSlideTick, "", RECT{76, 12, 126, 34}},
+           {ControlKind::kSpin, kControlSlideSpin, "", RECT{126, 12, 144, 34}},
+           {ControlKind::kText, 0, "0.1秒単位", RECT{150, 14, 240, 32}},
+           {ControlKind::kCheck, kControlSlideLoop, "ループ", RECT{24, 40, 120, 60}},
+           {ControlKind::kCheck, kControlSlideReverse, "リバース", RECT{130, 40, 240, 60}},
+           {ControlKind::kText, 0, "イメージ数", RECT{12, 72, 90, 90}},
+           {ControlKind::kCombo, kControlViewCount, "", RECT{94, 68, 154, 200}},
+           {ControlKind::kText, 0, "枚", RECT{160, 72, 190, 90}},
+           {ControlKind::kCheck, kControlViewSlide, "スライドする数も同じにする",
+            RECT{24, 98, 288, 118}},
+           {ControlKind::kText, 0, "画像", RECT{12, 126, 90, 144}},
+           {ControlKind::kCheck, kControlSizeAuto, "サイズを調節して表示する",
+            RECT{24, 146, 288, 166}},
+           {ControlKind::kCheck, kControlShowMemo, "メモの表示", RECT{24, 168, 288, 188}},
+           {ControlKind::kText, 0, "描画効果（1枚時のみ）", RECT{12, 198, 160, 216}},
+           {ControlKind::kCombo, kControlDrawEffect, "", RECT{164, 194, 288, 330}},
+           {ControlKind::kButton, IDOK, "OK", RECT{120, 230, 200, 254}},
+           {ControlKind::kButton, IDCANCEL, "キャンセル", RECT{208, 230, 288, 254}},
+       }},
   };
   return templates;
 }
@@ -114,6 +157,15 @@ std::unique_ptr<CWnd> CreateControl(const ControlTemplate& control, HWND parent)
       return Make<CEdit>(control, parent);
     case ControlKind::kSlider:
       return Make<CSliderCtrl>(control, parent);
+    case ControlKind::kCheck:
+      return Make<CCheckBox>(control, parent);
+    case ControlKind::kSpin:
+      return Make<CSpinButtonCtrl>(control, parent);
+    case ControlKind::kCombo: {
+      auto box = std::make_unique<CComboBox>();
+      if (!box->Create(WS_CHILD | WS_VISIBLE, control.rect, parent, control.id)) return nullptr;
+      return box;
+    }
     case ControlKind::kText:
       break;
   }

@@ -9,8 +9,20 @@
 namespace res {
 
 // kIcon shows a standard icon, kList is a report-style list, kProgress a progress bar,
-// kEdit a one-line edit, kSlider a horizontal slider.
-enum class ControlKind { kText, kButton, kIcon, kList, kProgress, kEdit, kSlider };
+// kEdit a one-line edit, kSlider a horizontal slider, kCheck a check box, kCombo a drop-down
+// list, kSpin an up-down control.
+enum class ControlKind {
+  kText,
+  kButton,
+  kIcon,
+  kList,
+  kProgress,
+  kEdit,
+  kSlider,
+  kCheck,
+  kCombo,
+  kSpin
+};
 
 struct ControlTemplate {
   ControlKind kind;
@@ -66,6 +78,31 @@ constexpr UINT kControlDetailsGeneralList = 1080;
 constexpr UINT kControlDetailsShootingList = 1081;
 constexpr UINT kControlDetailsGeneralButton = 1082;
 constexpr UINT kControlDetailsShootingButton = 1083;
+
+// The preview: the picture cells (made by the window) left of a column of buttons, placed
+// whenever the window is laid out.
+constexpr UINT kDialogImagePreview = 160;
+constexpr UINT kControlSlideOn = 1090;
+constexpr UINT kControlSlideOff = 1091;
+constexpr UINT kControlPrevious = 1092;
+constexpr UINT kControlNext = 1093;
+constexpr UINT kControlZoomOut = 1094;
+constexpr UINT kControlZoomIn = 1095;
+constexpr UINT kControlSettings = 1096;
+constexpr UINT kControlPreviewHelp = 1097;
+
+// The preview's settings: the interval with its spin, loop and reverse, the count, the
+// picture options and the transition list.
+constexpr UINT kDialogImagePreviewSetting = 161;
+constexpr UINT kControlSlideTick = 1100;
+constexpr UINT kControlSlideSpin = 1101;
+constexpr UINT kControlSlideLoop = 1102;
+constexpr UINT kControlSlideReverse = 1103;
+constexpr UINT kControlViewCount = 1104;
+constexpr UINT kControlViewSlide = 1105;
+constexpr UINT kControlSizeAuto = 1106;
+constexpr UINT kControlShowMemo = 1107;
+constexpr UINT kControlDrawEffect = 1108;
 
 // The template of a dialog, or null when there is none.
 const DialogTemplate* FindDialogTemplate(UINT id);

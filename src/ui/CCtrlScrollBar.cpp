@@ -60,6 +60,10 @@ int CCtrlScrollBar::ThumbTop() const {
 }
 
 RECT CCtrlScrollBar::PartRect(int part) const {
+  return Along(PartAlong(part));
+}
+
+RECT CCtrlScrollBar::PartAlong(int part) const {
   const int arrow = ArrowHeight();
   const RECT track = Track();
   const int thumbTop = ThumbTop(), thumbBottom = thumbTop + ThumbLength();
@@ -80,9 +84,10 @@ RECT CCtrlScrollBar::PartRect(int part) const {
 }
 
 int CCtrlScrollBar::HitTest(POINT point) const {
+  point = Along(point);
   if (!Inside(rect_, point)) return kNone;
   for (int part : {kLineUp, kLineDown, kThumb, kPageUp, kPageDown})
-    if (Inside(PartRect(part), point)) return part;
+    if (Inside(PartAlong(part), point)) return part;
   return kNone;
 }
 
@@ -103,11 +108,12 @@ bool CCtrlScrollBar::Step(int part) {
 
 void CCtrlScrollBar::BeginThumbDrag(POINT point) {
   dragging_ = true;
-  grabOffset_ = point.y - ThumbTop();
+  grabOffset_ = Along(point).y - ThumbTop();
 }
 
 bool CCtrlScrollBar::TrackThumb(POINT point) {
   if (!dragging_) return false;
+  point = Along(point);
   const RECT track = Track();
   const int free = (track.bottom - track.top) - ThumbLength();
   if (free <= 0) return false;
@@ -118,29 +124,31 @@ bool CCtrlScrollBar::TrackThumb(POINT point) {
 void CCtrlScrollBar::Draw(CDC& dc) const {
   if (rect_.right <= rect_.left || rect_.bottom <= rect_.top) return;
   CDrawObject& draw = skin::Draw();
-  dc.FillSolidRect(rect_, draw.GetColor(skin::kCtrlBack2));
+  dc.FillSolidRect(rect(), draw.GetColor(skin::kCtrlBack2));
   if (maxPos() > 0) {
-    const RECT thumb = PartRect(kThumb);
+    const RECT thumb = PartAlong(kThumb);
     const bool lit = hot_ == kThumb || pressed_ == kThumb;
-    dc.FillSolidRect(RECT{thumb.left + 2, thumb.top + 1, thumb.right - 2, thumb.bottom - 1},
+    dc.FillSolidRect(Along(RECT{thumb.left + 2, thumb.top + 1, thumb.right - 2, thumb.bottom - 1}),
                      draw.GetColor(lit ? skin::kMouseOver : kScrollBox));
   }
   DrawArrow(dc, kLineUp);
   DrawArrow(dc, kLineDown);
   dc.SelectObject(draw.GetPen(skin::kCtrlBorder));
-  dc.MoveTo(rect_.left, rect_.top);
-  dc.LineTo(rect_.left, rect_.bottom);
+  const POINT from = Along(POINT{rect_.left, rect_.top}),
+              to = Along(POINT{rect_.left, rect_.bottom});
+  dc.MoveTo(from.x, from.y);
+  dc.LineTo(to.x, to.y);
 }
 
 // A button with a chevron pointing up or down, lit under the mouse and darker while held.
 void CCtrlScrollBar::DrawArrow(CDC& dc, int part) const {
   CDrawObject& draw = skin::Draw();
-  const RECT box = PartRect(part);
+  const RECT box = PartAlong(part);
   if (box.bottom <= box.top) return;
   const int32_t back = pressed_ == part ? skin::kSelect
                        : hot_ == part   ? skin::kMouseOver
                                         : skin::kCtrlBack;
-  dc.FillSolidRect(box, draw.GetColor(back));
+  dc.FillSolidRect(Along(box), draw.GetColor(back));
   const bool enabled = maxPos() > 0;
   dc.SelectObject(draw.GetPen(enabled ? skin::kCtrlFrame : skin::kCtrlFontGray));
   const int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
@@ -148,8 +156,10 @@ void CCtrlScrollBar::DrawArrow(CDC& dc, int part) const {
   const int dir = part == kLineUp ? -1 : 1;
   for (int thick = 0; thick < 2; ++thick) {
     const int tip = cy + dir * (half / 2) + thick * -dir;
-    dc.MoveTo(cx - half, tip - dir * half);
-    dc.LineTo(cx, tip);
-    dc.LineTo(cx + half + 1, tip - dir * (half + 1));
+    const POINT a = Along(POINT{cx - half, tip - dir * half}), b = Along(POINT{cx, tip}),
+                c = Along(POINT{cx + half + 1, tip - dir * (half + 1)});
+    dc.MoveTo(a.x, a.y);
+    dc.LineTo(b.x, b.y);
+    dc.LineTo(c.x, c.y);
   }
 }

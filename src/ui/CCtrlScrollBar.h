@@ -1,7 +1,7 @@
-// The toolkit's vertical scroll bar, drawn by the window that shows it along its right edge
-// (it is not a window of its own): two arrow buttons, the page areas and the thumb, painted
-// with the drawing resources, with the thumb dragged by the mouse and a part under the mouse
-// shown lit. The window turns its mouse input into the calls below and scrolls to pos().
+// The toolkit's scroll bar, vertical unless made horizontal, drawn by the window that shows it
+// along its right edge (it is not a window of its own): two arrow buttons, the page areas and the
+// thumb, painted with the drawing resources, with the thumb dragged by the mouse and a part under
+// the mouse shown lit. The window turns its mouse input into the calls below and scrolls to pos().
 #pragma once
 
 #include "platform/win/WinTypes.h"
@@ -20,9 +20,12 @@ class CCtrlScrollBar {
 
   static constexpr int kMinThumb = 12;
 
+  // A horizontal bar runs left to right: its "up" parts are the left ones.
+  void SetHorizontal(bool horizontal) { horizontal_ = horizontal; }
+  bool horizontal() const { return horizontal_; }
   // The bar's rectangle in the window's client area.
-  void SetRect(const RECT& rect) { rect_ = rect; }
-  const RECT& rect() const { return rect_; }
+  void SetRect(const RECT& rect) { rect_ = Along(rect); }
+  RECT rect() const { return Along(rect_); }
   // The scrolled content is range pixels high and page pixels show at once; an arrow
   // scrolls by line. The position is clamped into the new range.
   void SetInfo(int range, int page, int line);
@@ -53,6 +56,13 @@ class CCtrlScrollBar {
   void Draw(CDC& dc) const;
 
  private:
+  // The bar works as a vertical one: a horizontal bar's rectangles and points are turned
+  // (x and y exchanged) on the way in and out.
+  RECT Along(const RECT& r) const {
+    return horizontal_ ? RECT{r.top, r.left, r.bottom, r.right} : r;
+  }
+  POINT Along(POINT p) const { return horizontal_ ? POINT{p.y, p.x} : p; }
+  RECT PartAlong(int part) const;
   int ArrowHeight() const;
   // The thumb's top and height inside the track.
   int ThumbLength() const;
@@ -68,5 +78,6 @@ class CCtrlScrollBar {
   int hot_ = kNone;
   int pressed_ = kNone;
   bool dragging_ = false;
+  bool horizontal_ = false;
   int grabOffset_ = 0;
 };

@@ -12,6 +12,7 @@
 #include "platform/shell/Shell.h"
 #include "platform/win/QtBridge.h"
 #include "resources/CommandIds.h"
+#include "slideshow/CDlgImagePreview.h"
 #include "tests/library/LibraryTestSupport.h"
 
 namespace {
@@ -176,9 +177,15 @@ TEST_F(ListView, EnterOpensAMovieDeleteAsksTheFrameAndADragOffersTheSelectedFile
     launched.push_back(target);
     return true;
   });
+  int previews = 0;
+  win::SetDialogResponder([&](CDialog& d) {
+    previews += dynamic_cast<CDlgImagePreview*>(&d) != nullptr ? 1 : 0;
+    return IDCANCEL;
+  });
   Rows().SetItemState(0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
   Key(Qt::Key_Return);
   EXPECT_TRUE(launched.empty()) << "a still photo opens no program";
+  EXPECT_EQ(previews, 1) << "a still photo opens the preview";
   Rows().SetItemState(-1, 0, LVIS_SELECTED);
   Rows().SetItemState(1, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
   Key(Qt::Key_Return);
