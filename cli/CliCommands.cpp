@@ -17,7 +17,7 @@ const std::vector<CliCommand>& CliCommandTable() {
       {"db-check", "db-check FILE", false, &RunDbCheck},
       {"shot",
        "shot OUT.png [--width W --height H] [--scheme N] [--category VALUE] [--entry VALUE] "
-       "[--list]",
+       "[--list] [--details N]",
        true, &RunShot},
       {"index", "index", true, &RunIndex},
       {"details", "details FILE", true, &RunDetails},

@@ -1,7 +1,9 @@
 // harbo-album shot: a picture of the suite's window with the album, made offscreen by the
 // host program beside this tool, so that anyone can look at what the album shows. The
 // index category and entry and the list view can be chosen for the picture: they are put
-// in the album's settings, where the album starts from, for the host's run only.
+// in the album's settings, where the album starts from, for the host's run only. A dialog
+// can be pictured instead: the host focuses record N (counted from 1 as "list" prints the
+// records) and runs the dialog's command.
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -10,9 +12,11 @@
 #include <filesystem>
 #include <optional>
 
+#include "cli/CliAlbum.h"
 #include "cli/CliCommands.h"
 #include "host/CHarboPhotoApp.h"
 #include "platform/registry/Registry.h"
+#include "resources/CommandIds.h"
 
 extern char** environ;
 
@@ -26,6 +30,8 @@ struct ShotOptions {
   std::optional<int> category;  // an index tree category value
   std::optional<int> entry;     // an index panel entry value
   bool list = false;            // the list view instead of the thumbnails
+  std::optional<int> record;    // the record a dialog is opened on, counted from 1
+  UINT command = 0;             // the command that opens the dialog
 };
 
 // A setting the picture starts from, and the value it had before.
@@ -66,12 +72,37 @@ bool ParseIndexOption(const std::vector<std::string>& args, size_t* i, ShotOptio
   return true;
 }
 
+// The options that picture a dialog on one record, each with its command.
+struct DialogOption {
+  const char* name;
+  UINT command;
+};
+constexpr DialogOption kDialogOptions[] = {
+    {"--details", cmd::kDetails},
+    {"--preview", cmd::kPreview},
+};
+
+// Reads a dialog option and its record number; false when the argument is none of them.
+bool ParseDialogOption(const std::vector<std::string>& args, size_t* i, ShotOptions* o,
+                       bool* failed) {
+  for (const DialogOption& d : kDialogOptions) {
+    if (args[*i] != d.name) continue;
+    const std::optional<int> n = *i + 1 < args.size() ? ValueOf(args[*i + 1]) : std::nullopt;
+    *failed = !n.has_value() || *n < 1 || o->command != 0;
+    o->record = n;
+    o->command = d.command;
+    ++*i;
+    return true;
+  }
+  return false;
+}
+
 // Reads OUT.png and the options; false with the reason printed.
 bool ParseShot(const std::vector<std::string>& args, ShotOptions* o) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     bool failed = false;
-    if (ParseIndexOption(args, &i, o, &failed)) {
+    if (ParseIndexOption(args, &i, o, &failed) || ParseDialogOption(args, &i, o, &failed)) {
       if (!failed) continue;
       std::fprintf(stderr, "harbo-album: shot: %s expects a number\n", a.c_str());
       return false;
@@ -92,7 +123,7 @@ bool ParseShot(const std::vector<std::string>& args, ShotOptions* o) {
   if (o->out.empty())
     std::fprintf(stderr,
                  "usage: harbo-album shot OUT.png [--width W --height H] [--scheme N] "
-                 "[--category VALUE] [--entry VALUE] [--list]\n");
+                 "[--category VALUE] [--entry VALUE] [--list] [--details N] [--preview N]\n");
   return !o->out.empty();
 }
 
@@ -107,6 +138,11 @@ std::vector<StartSetting> StartSettingsOf(const ShotOptions& o) {
   if (o.category) settings.push_back({"IndexView", "TabCurrent", 0x10000, *o.category});
   if (o.entry) settings.push_back({"IndexView", "ListCurrent", 0, *o.entry});
   if (o.list) settings.push_back({"Main", "DispThumbnail", 1, 0});
+  // A dialog's record is looked for among all photos unless the picture names a category.
+  if (o.record && !o.category) {
+    settings.push_back({"IndexView", "TabCurrent", 0x10000, 0x10000});
+    if (!o.entry) settings.push_back({"IndexView", "ListCurrent", 0, 0});
+  }
   return settings;
 }
 
@@ -144,6 +180,23 @@ int RunHost(std::vector<std::string>& argv) {
 
 }  // namespace
 
+// The host's options that focus record N and run the dialog's command on it; false, with
+// the reason printed, when the album has no record N.
+bool AddDialogArguments(const ShotOptions& o, std::vector<std::string>* argv) {
+  if (!o.record) return true;
+  CPhotoManager* library = cli::OpenLibrary();
+  const size_t count = library != nullptr ? library->items().size() : 0;
+  if (static_cast<size_t>(*o.record) > count) {
+    std::fprintf(stderr, "harbo-album: shot: the album has %zu records, no record %d\n", count,
+                 *o.record);
+    return false;
+  }
+  const CPhotoItem* record = library->items()[static_cast<size_t>(*o.record - 1)];
+  argv->insert(argv->end(), {"--focus-photo", cp932::ToUtf8Lossy(record->path()), "--command",
+                             std::to_string(o.command)});
+  return true;
+}
+
 int RunShot(CliSession& session, const std::vector<std::string>& args) {
   ShotOptions o;
   if (!ParseShot(args, &o)) return 2;
@@ -162,6 +215,7 @@ int RunShot(CliSession& session, const std::vector<std::string>& args) {
                                 size,
                                 "--scheme",
                                 o.scheme};
+  if (!AddDialogArguments(o, &argv)) return 1;
   std::vector<StartSetting> settings = StartSettingsOf(o);
   PutStartSettings(settings);
   const int result = RunHost(argv);

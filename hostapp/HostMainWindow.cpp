@@ -160,6 +160,13 @@ void HostMainWindow::AlbumAreaResized(int width, int height) {
   if (albumRunning_) album_.OrbPhotoMoveWindow(0, 0, width, height, 1);
 }
 
+bool HostMainWindow::FocusPhoto(const QString& path) {
+  const std::optional<Cp932String> name = QtText::ToCp932(path);
+  if (!albumRunning_ || !name) return false;
+  return ::SendMessage(album_.OrbPhotoGetWnd(), kHostMsgFocusPhoto, 0,
+                       reinterpret_cast<LPARAM>(name->c_str())) == 0;
+}
+
 // The host's own range is handled here, except reading and sending, which the album does.
 void HostMainWindow::Command(UINT id) {
   if (!albumRunning_) return;

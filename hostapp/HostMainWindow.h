@@ -23,6 +23,10 @@ class HostMainWindow : public QMainWindow {
 
   // Starts the album inside the window; false with a message when it cannot.
   bool Start(QString* error);
+  // Focuses the album's photo of the path in its visible view; false when it shows none.
+  bool FocusPhoto(const QString& path);
+  // Runs a command as the menu would; returns when the command (and any dialog) is done.
+  void RunCommand(UINT id) { Command(id); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

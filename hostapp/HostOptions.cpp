@@ -18,7 +18,8 @@ constexpr ValueOption kValueOptions[] = {
     {"--data", &CommandLine::dataRoot},     {"--user", &CommandLine::userName},
     {"--phone", &CommandLine::phoneFolder}, {"--screenshot", &CommandLine::screenshotPath},
     {"--module", &CommandLine::modulePath}, {"--size", &CommandLine::size},
-    {"--scheme", &CommandLine::scheme},
+    {"--scheme", &CommandLine::scheme},     {"--focus-photo", &CommandLine::focusPhoto},
+    {"--command", &CommandLine::command},
 };
 
 const ValueOption* FindValueOption(const QString& name) {
@@ -121,12 +122,24 @@ bool ApplyScheme(const QString& text, HostOptions* options, QString* error) {
   return true;
 }
 
+bool ApplyCommand(const QString& text, HostOptions* options, QString* error) {
+  bool ok = false;
+  const int id = text.toInt(&ok);
+  if (!ok || id <= 0 || id > 0xFFFF) {
+    *error = QStringLiteral("--command expects a command id from 1 to 65535, not \"%1\"").arg(text);
+    return false;
+  }
+  options->command = id;
+  return true;
+}
+
 void ApplyCommandLine(const CommandLine& line, HostOptions* options) {
   options->userName = line.userName.value_or(options->userName);
   options->phoneFolder = line.phoneFolder.value_or(options->phoneFolder);
   options->screenshotPath = line.screenshotPath.value_or(options->screenshotPath);
   options->modulePath = line.modulePath.value_or(options->modulePath);
   options->verbose = line.verbose;
+  options->focusPhoto = line.focusPhoto.value_or(options->focusPhoto);
   if (!line.refuseReason) return;
   options->refusePhone = true;
   options->refuseReason = *line.refuseReason;
@@ -152,6 +165,9 @@ QString UsageText() {
       "  --module PATH          album module to load (default: beside the program)\n"
       "  --size WIDTHxHEIGHT    size of the main window (default 1100x720)\n"
       "  --scheme N             colour scheme, counted from 0 (default 0)\n"
+      "  --focus-photo PATH     with --screenshot: focus the album's photo of that path\n"
+      "  --command ID           with --screenshot: run the album command and picture the\n"
+      "                         dialog it opens (or the window)\n"
       "  -v, --verbose          log the album's notices to stderr\n"
       "  -h, --help             show this text\n"
       "Settings PhoneFolder, RefusePhone and RefuseReason may also be kept in\n"
@@ -175,5 +191,6 @@ std::optional<HostOptions> ResolveOptions(const CommandLine& line, QString* erro
   ApplyCommandLine(line, &options);
   if (line.size && !ApplySize(*line.size, &options, error)) return std::nullopt;
   if (line.scheme && !ApplyScheme(*line.scheme, &options, error)) return std::nullopt;
+  if (line.command && !ApplyCommand(*line.command, &options, error)) return std::nullopt;
   return options;
 }

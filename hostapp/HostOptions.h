@@ -18,6 +18,10 @@ struct HostOptions {
   int width = 1100;  // of the main window
   int height = 720;
   int colorScheme = 0;  // the colour scheme number, counted from 0
+  // A screenshot run may first focus a photo (its path) and run an album command on it,
+  // then picture the dialog the command opens.
+  QString focusPhoto;
+  int command = 0;
 };
 
 // What the command line said; unset members fall back to the setting file and defaults.
@@ -30,6 +34,8 @@ struct CommandLine {
   std::optional<QString> modulePath;
   std::optional<QString> size;    // "WIDTHxHEIGHT"
   std::optional<QString> scheme;  // a colour scheme number
+  std::optional<QString> focusPhoto;
+  std::optional<QString> command;  // an album command id
   bool verbose = false;
   bool help = false;
 };

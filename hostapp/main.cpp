@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "hostapp/AlbumModule.h"
 #include "hostapp/HostMainWindow.h"
@@ -35,14 +36,47 @@ int Fail(const QString& message) {
   return 1;
 }
 
-void ScheduleScreenshot(HostMainWindow* window, const QString& path) {
-  QTimer::singleShot(kSettleMilliseconds, window, [window, path] {
-    const QString file = QFileInfo(path).absoluteFilePath();
-    if (window->grab().save(file, "PNG"))
-      std::printf("screenshot: %s\n", qPrintable(file));
-    else
-      std::fprintf(stderr, "harbo-suite: cannot write the screenshot %s\n", qPrintable(file));
-    std::fflush(stdout);
+void SaveScreenshot(QWidget* shown, const QString& path) {
+  const QString file = QFileInfo(path).absoluteFilePath();
+  if (shown->grab().save(file, "PNG"))
+    std::printf("screenshot: %s\n", qPrintable(file));
+  else
+    std::fprintf(stderr, "harbo-suite: cannot write the screenshot %s\n", qPrintable(file));
+  std::fflush(stdout);
+}
+
+// The command runs once the window has settled; a dialog it opens runs its own loop, in
+// which the picture is taken and the dialog closed. The window closes only after both the
+// picture and the command are done, never from inside the dialog's loop.
+void RunCommandForScreenshot(HostMainWindow* window, const QString& path,
+                             const HostOptions& options) {
+  struct Progress {
+    bool pictured = false;
+    bool commandDone = false;
+  };
+  auto progress = std::make_shared<Progress>();
+  if (!options.focusPhoto.isEmpty() && !window->FocusPhoto(options.focusPhoto))
+    std::fprintf(stderr, "harbo-suite: the album shows no photo %s\n",
+                 qPrintable(options.focusPhoto));
+  QTimer::singleShot(kSettleMilliseconds, window, [window, path, progress] {
+    QWidget* modal = QApplication::activeModalWidget();
+    SaveScreenshot(modal != nullptr ? modal : window, path);
+    progress->pictured = true;
+    if (modal != nullptr) modal->close();
+    if (progress->commandDone) window->close();
+  });
+  window->RunCommand(static_cast<UINT>(options.command));
+  progress->commandDone = true;
+  if (progress->pictured) window->close();
+}
+
+void ScheduleScreenshot(HostMainWindow* window, const QString& path, const HostOptions& options) {
+  QTimer::singleShot(kSettleMilliseconds, window, [window, path, options] {
+    if (options.command != 0) {
+      RunCommandForScreenshot(window, path, options);
+      return;
+    }
+    SaveScreenshot(window, path);
     window->close();
   });
 }
@@ -64,7 +98,7 @@ int Run(const HostOptions& options, bool headless) {
   if (!window.Start(&error)) return Fail(error);
   window.show();
   const QString screenshot = ScreenshotPathOf(options, headless);
-  if (!screenshot.isEmpty()) ScheduleScreenshot(&window, screenshot);
+  if (!screenshot.isEmpty()) ScheduleScreenshot(&window, screenshot, options);
   return QApplication::exec();
 }
 

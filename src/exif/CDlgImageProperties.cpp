@@ -69,7 +69,6 @@ BOOL CDlgImageProperties::OnInitDialog() {
   FillList(generalList_, general_);
   FillList(shootingList_, shooting_);
   ShowPage(false);
-  generalList_->SetFocus();
   return 1;
 }
 
@@ -131,6 +130,8 @@ void CDlgImageProperties::ShowPage(bool shooting) {
   shootingList_->ShowWindow(shooting ? SW_SHOW : SW_HIDE);
   generalButton_->SetCheck(shooting ? 0 : 1);
   shootingButton_->SetCheck(shooting ? 1 : 0);
+  // The keyboard goes with the list that shows, where Escape and Enter reach the dialog.
+  (shooting ? shootingList_ : generalList_)->SetFocus();
 }
 
 const std::vector<ExifListRow>* CDlgImageProperties::RowsOf(HWND list) const {

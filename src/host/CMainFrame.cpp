@@ -1,5 +1,7 @@
 #include "host/CMainFrame.h"
 
+#include <algorithm>
+
 #include "browse/IndexTree.h"
 #include "host/CCDialogExPh.h"
 #include "host/CHarboPhotoApp.h"
@@ -48,6 +50,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {kMsgDeleteKey, &CMainFrame::OnDeleteKey},
               {kMsgTreeItemSelect, &CMainFrame::OnTreeItemSelect},
               {kHostMsgShowPhoto, &CMainFrame::OnShowPhotoByName},
+              {kHostMsgFocusPhoto, &CMainFrame::OnFocusPhoto},
               {kHostMsgCalendarChanged, &CMainFrame::OnCalendarChanged},
               {WM_QUERYENDSESSION, &CMainFrame::OnQueryEndSession},
               {kMsgWorkerMessageBox, &CMainFrame::OnWorkerMessageBox},
@@ -499,6 +502,25 @@ LRESULT CMainFrame::OnShowPhotoByName(WPARAM /*w*/, LPARAM l) {
   const CPhotoItem* record = library->FindByPath(name);
   if (record == nullptr) return E_FAIL_RESULT;
   ShowIndexEntry(record->year(), record->month());
+  return 0;
+}
+
+LRESULT CMainFrame::OnFocusPhoto(WPARAM /*w*/, LPARAM l) {
+  const char* path = reinterpret_cast<const char*>(l);
+  if (path == nullptr) return E_FAIL_RESULT;
+  const std::vector<CImageItem*>& items = items_->items();
+  const auto found = std::find_if(items.begin(), items.end(), [path](const CImageItem* item) {
+    return item->record() != nullptr && item->record()->path() == path;
+  });
+  if (found == items.end()) return E_FAIL_RESULT;
+  const int index = static_cast<int>(found - items.begin());
+  if (thumbnailShown()) {
+    thumbnails_.MoveFocus(index, false, false);
+    return 0;
+  }
+  for (CImageItem* item : items) item->SetSelected(item == *found ? 1 : 0);
+  items_->SetFocusIndex(index);
+  list_.SetItems(items_.get());
   return 0;
 }
 

@@ -151,6 +151,7 @@ class CMainFrame : public CFrameWnd {
   LRESULT OnDeleteKey(WPARAM w, LPARAM l);
   LRESULT OnTreeItemSelect(WPARAM selected, LPARAM previous);
   LRESULT OnShowPhotoByName(WPARAM w, LPARAM l);
+  LRESULT OnFocusPhoto(WPARAM w, LPARAM l);
   LRESULT OnCalendarChanged(WPARAM w, LPARAM l);
   LRESULT OnIgnored(WPARAM w, LPARAM l);
   LRESULT OnWorkerMessageBox(WPARAM w, LPARAM l);

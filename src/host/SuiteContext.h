@@ -58,3 +58,7 @@ constexpr UINT kHostMsgAlbumChanged = 0x5711;
 constexpr UINT kHostMsgCalendarChanged = 0x5712;
 // From the host to the album frame: show a photo by its file name.
 constexpr UINT kHostMsgShowPhoto = 0x5715;
+// From the host's screenshot run to the album frame: focus and select alone, in the visible
+// view, the photo whose path (code page 932) the second parameter points at; E_FAIL when
+// the current set lacks it.
+constexpr UINT kHostMsgFocusPhoto = 0x57F0;
