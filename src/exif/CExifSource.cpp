@@ -83,7 +83,7 @@ class TagSearch : public WalkHandler {
     ++found_;
   }
 
-  std::array<Wanted, 3> wanted_;
+  std::array<Wanted, 5> wanted_;
   size_t count_ = 0;
   size_t found_ = 0;
 };
@@ -111,6 +111,14 @@ class ListFiller : public WalkHandler {
 };
 
 // Map datums name Tokyo in any case.
+// South of the equator and west of Greenwich the position counts negative; a missing or
+// unknown reference leaves it north and east.
+double Hemisphere(const ExifValue* reference, char negative) {
+  if (reference == nullptr) return 1.0;
+  const Cp932String text = cp932::AsciiUpper(exif::AsciiText(*reference));
+  return !text.empty() && text[0] == negative ? -1.0 : 1.0;
+}
+
 bool IsTokyoDatum(const Cp932String& text) {
   static constexpr char kTokyo[] = "TOKYO";
   return text.size() == sizeof kTokyo - 1 && cp932::AsciiUpper(text) == kTokyo;
@@ -161,7 +169,8 @@ int CExifSource::DateTaken(Cp932String* text) {
 int CExifSource::GpsPosition(double* latitude, double* longitude, int* datumFlag) {
   *datumFlag = 1;
   if (!IsOpen()) return 0;
-  TagSearch search{exif::tag::kGpsLatitude, exif::tag::kGpsLongitude, exif::tag::kGpsMapDatum};
+  TagSearch search{exif::tag::kGpsLatitude, exif::tag::kGpsLongitude, exif::tag::kGpsMapDatum,
+                   exif::tag::kGpsLatitudeRef, exif::tag::kGpsLongitudeRef};
   ExifDirectoryWalk(block_, value_, search).Walk(firstDirectory_);
   const ExifValue* datum = search.Found(exif::tag::kGpsMapDatum);
   if (datum != nullptr && IsTokyoDatum(exif::AsciiText(*datum))) *datumFlag = 0;
@@ -170,8 +179,8 @@ int CExifSource::GpsPosition(double* latitude, double* longitude, int* datumFlag
   const auto latUnits = lat != nullptr ? exif::PositionUnits(*lat) : std::nullopt;
   const auto lonUnits = lon != nullptr ? exif::PositionUnits(*lon) : std::nullopt;
   if (!latUnits || !lonUnits) return 0;
-  *latitude = *latUnits;
-  *longitude = *lonUnits;
+  *latitude = *latUnits * Hemisphere(search.Found(exif::tag::kGpsLatitudeRef), 'S');
+  *longitude = *lonUnits * Hemisphere(search.Found(exif::tag::kGpsLongitudeRef), 'W');
   return 1;
 }
 

@@ -47,7 +47,7 @@ class CExifSource {
   int DateTaken(Cp932String* text);
   // Latitude and longitude in 1/256 arc-seconds, and the datum flag: 1 unless the map
   // datum says "TOKYO" in any case. 1 when latitude and longitude were both found and
-  // readable. The reference tags (N/S, E/W) are not consulted.
+  // readable. South and west (by the reference tags) come out negative.
   int GpsPosition(double* latitude, double* longitude, int* datumFlag);
   // Appends the heading "主な情報" and the rows of directory 0 and everything reachable
   // from it; 0 when nothing is open or there is no list.

@@ -94,7 +94,9 @@ std::optional<double> DegreesOf(const std::string& text, int unit) {
 
 }  // namespace
 
-Cp932String CoordinateText(double units) {
+Cp932String CoordinateText(double signedUnits) {
+  const char sign = signedUnits < 0 ? '-' : '+';
+  const double units = std::fabs(signedUnits);
   const double seconds = std::trunc(units / exif::kUnitsPerSecond);
   const auto degrees = static_cast<long long>(units / exif::kUnitsPerDegree);
   const auto minutes = static_cast<long long>(units / exif::kUnitsPerMinute) % 60;
@@ -104,7 +106,7 @@ Cp932String CoordinateText(double units) {
   // Rounding may reach a whole second; the text keeps it within the second it names.
   const long long hundredths = std::min<long long>((milliseconds + 5) / 10, 99);
   char text[96];
-  std::snprintf(text, sizeof text, "+%lld.%lld.%lld.%lld", degrees, minutes, wholeSeconds,
+  std::snprintf(text, sizeof text, "%c%lld.%lld.%lld.%lld", sign, degrees, minutes, wholeSeconds,
                 hundredths);
   return text;
 }
@@ -145,12 +147,12 @@ Degrees TokyoToWgs84(Degrees tokyo) {
 
 std::optional<std::string> Request(const QueryFields& fields, const std::string& serviceAddress,
                                    Cp932String* message) {
-  if (fields.latitudeSign != 1 || fields.longitudeSign != 1) return Refuse(kOutOfRange, message);
   const std::optional<double> latitude = DegreesOf(fields.latitude, fields.unit);
   const std::optional<double> longitude = DegreesOf(fields.longitude, fields.unit);
   if (!latitude || !longitude) return Refuse(kParseFailed, message);
   if (*latitude > 90.0 || *longitude > 180.0) return Refuse(kOutOfRange, message);
-  Degrees at{*latitude, *longitude};
+  // The map covers the whole world: south and west are negative degrees.
+  Degrees at{*latitude * fields.latitudeSign, *longitude * fields.longitudeSign};
   if (fields.datum == 1) at = TokyoToWgs84(at);
   const char joint = serviceAddress.find('?') == std::string::npos ? '?' : '&';
   char query[160];

@@ -17,7 +17,8 @@ constexpr const char* kServiceAddressName = "ServiceAddress";
 constexpr const char* kDefaultServiceAddress = "https://www.openstreetmap.org/";
 
 // A position in 1/256 arc-seconds as "+D.M.S.H": degrees, minutes, seconds and the
-// hundredths of the second, rounded to nearest.
+// hundredths of the second, rounded to nearest; a southern or western (negative) position
+// starts with "-".
 Cp932String CoordinateText(double units);
 
 // "datum=%d&unit=0&lat=%s&lon=%s&fm=0"; datum 1 for a position in the Tokyo datum (the
@@ -48,8 +49,8 @@ struct Degrees {
 Degrees TokyoToWgs84(Degrees tokyo);
 
 // The service's request for the fields: a marker at the position in decimal degrees of
-// WGS 84. Nothing, with the message, for a southern or western sign, a coordinate text
-// that is no position, or a position off the globe.
+// WGS 84, negative in the south and the west. Nothing, with the message, for a coordinate
+// text that is no position, or a position off the globe.
 std::optional<std::string> Request(const QueryFields& fields, const std::string& serviceAddress,
                                    Cp932String* message);
 

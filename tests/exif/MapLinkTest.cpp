@@ -41,6 +41,7 @@ TEST(MapLink, KnownPositionGivesItsTextsQueryAndMarker) {
   EXPECT_EQ(maplink::CoordinateText(kLatitude), "+35.40.12.34");
   EXPECT_EQ(maplink::CoordinateText(kLongitude), "+139.45.0.0");
   EXPECT_EQ(maplink::CoordinateText(kLatitude + 255), "+35.40.13.34") << "rounded hundredths";
+  EXPECT_EQ(maplink::CoordinateText(-kLatitude), "-35.40.12.34") << "south";
   EXPECT_EQ(maplink::Query(kLatitude, kLongitude, 1), kQuery);
   EXPECT_EQ(maplink::Query(kLatitude, kLongitude, 0).substr(0, 8), "datum=1&") << "Tokyo";
 
@@ -75,11 +76,9 @@ TEST(MapLink, EachParseFailureHasItsMessage) {
     query.erase(query.find(key), std::string(key).size());
     EXPECT_EQ(RequestOrMessage(query), "GPS情報の解析に失敗") << "without " << key;
   }
-  EXPECT_EQ(RequestOrMessage("datum=0&unit=0&lat=-35.40.12.34&lon=+139.45.0.0&fm=0"),
-            "引数が範囲外です。");
-  EXPECT_EQ(RequestOrMessage("datum=0&unit=0&lat=+35.40.12.34&lon=-139.45.0.0&fm=0"),
-            "引数が範囲外です。");
   EXPECT_EQ(RequestOrMessage("datum=0&unit=0&lat=+95.0.0.0&lon=+139.45.0.0&fm=0"),
+            "引数が範囲外です。");
+  EXPECT_EQ(RequestOrMessage("datum=0&unit=0&lat=+35.0.0.0&lon=-181.0.0.0&fm=0"),
             "引数が範囲外です。");
   EXPECT_EQ(RequestOrMessage("datum=0&unit=0&lat=+35.4x&lon=+139.45.0.0&fm=0"),
             "GPS情報の解析に失敗");
@@ -110,6 +109,19 @@ TEST_F(MapLinkPhoto, PhotoWithoutExifOrGpsIsRefusedAndAGpsPhotoGetsItsMarker) {
   const maplink::Degrees marker = MarkerOf(*gps.request);
   EXPECT_NEAR(marker.latitude, 35.670094 + 0.00323, 0.0001) << "the camera's datum is TOKYO";
   EXPECT_NEAR(marker.longitude, 139.75 - 0.00321, 0.0001);
+
+  TiffWriter south(false);
+  const int main = south.Directory(), position = south.Directory();
+  south.Pointer(main, 34853, position);
+  south.Ascii(position, 1, "S");
+  south.Rationals(position, 2, {{33, 1}, {51, 1}, {0, 1}});
+  south.Ascii(position, 3, "W");
+  south.Rationals(position, 4, {{70, 1}, {39, 1}, {0, 1}});
+  maplink::Outcome southWest = For(Jpeg({ExifSegment(south.Build())}));
+  ASSERT_TRUE(southWest.request.has_value()) << Utf8(southWest.message);
+  const maplink::Degrees there = MarkerOf(*southWest.request);
+  EXPECT_NEAR(there.latitude, -33.85, 0.0001) << "south of the equator";
+  EXPECT_NEAR(there.longitude, -70.65, 0.0001) << "west of Greenwich";
 }
 
 }  // namespace
