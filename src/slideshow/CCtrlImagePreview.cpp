@@ -168,9 +168,9 @@ void CCtrlImagePreview::OnPaint() {
     PaintNone(dc, view);
     return;
   }
-  if (!IsReadyFor(*record, boxWidth_, boxHeight_, zoom_, zoomMode_) ||
-      (newPicture_ && !record->IsValid()))
-    Decode();
+  // The record is shared with the thumbnails, whose draws set its display size for their
+  // box: the load (served from the cache when the picture is ready) sets it for this cell.
+  Decode();
   dc.SelectClipRect(&view);
   const RECT picture = PictureRect();
   PaintBackground(dc, view, picture);

@@ -9,9 +9,11 @@
 #include "platform/win/CheckBox.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/Edit.h"
+#include "platform/win/QtBridge.h"
 #include "resources/DialogTemplates.h"
 #include "slideshow/CDlgImagePreview.h"
 #include "slideshow/CDlgImagePreviewSetting.h"
+#include "tests/images/TestPictures.h"
 #include "tests/support/AlbumFixture.h"
 
 namespace {
@@ -195,6 +197,25 @@ TEST_F(Preview, ReadsTheNextAndPreviousPhotosAheadOnceEach) {
     while (p.ReadAheadOne()) {
     }
     EXPECT_EQ(p.pendingReadAhead(), 0);
+  });
+}
+
+TEST_F(Preview, APictureKeepsItsOwnSizeWhenTheThumbnailsDrawTheSameRecordInBetween) {
+  MakeSet(1);
+  ASSERT_TRUE(testpictures::Write(testpictures::Photo(640, 480), records_[0]->path(), "JPEG"));
+  Store("ViewCount", 1);
+  Run([&](CDlgImagePreview& p) {
+    CCtrlImagePreview* cell = p.Cell(0);
+    QWidget* widget = QtBridge::WidgetOf(cell);
+    widget->grab();
+    const RECT before = cell->PictureRect();
+    ASSERT_GT(before.right - before.left, 160);
+    // A thumbnail's draw of the same record, served from the picture the preview decoded.
+    AdjustmentRecord own = records_[0]->adjustments();
+    records_[0]->Load(records_[0]->path(), 160, 120, &own, false);
+    widget->grab();
+    const RECT after = cell->PictureRect();
+    EXPECT_EQ(after.right - after.left, before.right - before.left);
   });
 }
 
