@@ -1,19 +1,23 @@
 #include "hostapp/HostMainWindow.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "hostapp/HostWindow.h"
 #include "hostapp/MenuBridge.h"
 #include "platform/phonelib/PhoneFolder.h"
+#include "platform/phonelib/PhoneMounts.h"
 #include "platform/win/QtBridge.h"
 #include "platform/win/QtText.h"
 #include "resources/CommandIds.h"
@@ -21,6 +25,9 @@
 namespace {
 
 constexpr int kIndexColumnWidth = 220;
+
+// How often the host looks whether a device was mounted or taken away.
+constexpr int kMountPollMilliseconds = 3000;
 
 PhonePolicy PolicyOf(const HostOptions& options) {
   return PhonePolicy{options.phoneFolder, options.refusePhone, options.refuseReason,
@@ -84,6 +91,10 @@ QWidget* HostMainWindow::BuildIndexColumn() {
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(QtBridge::WidgetOf(&tree_), 1);
+  phoneList_ = new QComboBox(column);
+  phoneList_->setToolTip(QStringLiteral("ケータイとして使うフォルダ"));
+  layout->addWidget(new QLabel(QStringLiteral("ケータイ:"), column));
+  layout->addWidget(phoneList_);
   layout->addWidget(QtBridge::WidgetOf(&readButton_));
   layout->addWidget(QtBridge::WidgetOf(&sendButton_));
   return column;
@@ -142,7 +153,16 @@ void HostMainWindow::RouteTreeSelection() {
 // A phone is connected while its folder exists: the album hears of every change, so that
 // the phone buttons follow.
 void HostMainWindow::WatchPhone() {
-  if (options_.phoneFolder.isEmpty()) return;
+  if (options_.phoneFolder.isEmpty()) {
+    LookForMountedPhones();
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this] { LookForMountedPhones(); });
+    timer->start(kMountPollMilliseconds);
+    connect(phoneList_, &QComboBox::activated, this, [this](int index) { ChoosePhone(index); });
+    return;
+  }
+  phoneList_->addItem(QFileInfo(options_.phoneFolder).fileName(), options_.phoneFolder);
+  phoneList_->setEnabled(false);
   phoneConnected_ = QFileInfo(options_.phoneFolder).isDir();
   auto* watcher = new QFileSystemWatcher(this);
   watcher->addPath(QFileInfo(options_.phoneFolder).absolutePath());
@@ -154,6 +174,34 @@ void HostMainWindow::PhoneMayHaveChanged() {
   if (connected == phoneConnected_ || !albumRunning_) return;
   phoneConnected_ = connected;
   album_.OrbPhotoChangeMobilePhone();
+}
+
+// The list follows what is mounted; the chosen device stays chosen while it is there, and
+// the first one found is chosen when it goes (or none is left).
+void HostMainWindow::LookForMountedPhones() {
+  const std::vector<phonelib::MountedPhone> found = phonelib::FindMountedPhones();
+  QStringList folders;
+  for (const phonelib::MountedPhone& phone : found) folders << QtText::FromCp932(phone.folder);
+  QStringList listed;
+  for (int i = 0; i < phoneList_->count(); ++i) listed << phoneList_->itemData(i).toString();
+  if (!found.empty() && folders == listed) return;
+  if (found.empty() && phoneList_->count() == 1 && listed.front().isEmpty()) return;
+  const QString chosen = phoneList_->currentData().toString();
+  phoneList_->clear();
+  for (const phonelib::MountedPhone& phone : found)
+    phoneList_->addItem(QtText::FromCp932(phone.name), QtText::FromCp932(phone.folder));
+  if (found.empty()) phoneList_->addItem(QStringLiteral("(なし)"), QString());
+  const int keep = phoneList_->findData(chosen);
+  ChoosePhone(keep >= 0 ? keep : 0);
+}
+
+void HostMainWindow::ChoosePhone(int index) {
+  phoneList_->setCurrentIndex(index);
+  const QString folder = phoneList_->itemData(index).toString();
+  const Cp932String wanted = QtText::ToCp932(folder).value_or(Cp932String());
+  if (wanted == phonelib::PhoneFolder()) return;
+  phonelib::SetPhoneFolder(wanted);
+  if (albumRunning_) album_.OrbPhotoChangeMobilePhone();
 }
 
 void HostMainWindow::AlbumAreaResized(int width, int height) {

@@ -14,6 +14,7 @@
 #include "platform/win/TreeCtrl.h"
 
 class HostWindow;
+class QComboBox;
 class MenuBridge;
 
 class HostMainWindow : public QMainWindow {
@@ -41,6 +42,10 @@ class HostMainWindow : public QMainWindow {
   void RouteTreeSelection();
   void WatchPhone();
   void PhoneMayHaveChanged();
+  // Without a phone folder given, the devices the desktop mounts are offered in the phone
+  // list, looked for every few seconds; the chosen one is the phone.
+  void LookForMountedPhones();
+  void ChoosePhone(int index);
   void AlbumAreaResized(int width, int height);
   void Command(UINT id);
   void HostCommand(UINT id);
@@ -54,6 +59,7 @@ class HostMainWindow : public QMainWindow {
   HostParameterBlock block_{};
   std::unique_ptr<HostWindow> hostWindow_;
   CTreeCtrl tree_;
+  QComboBox* phoneList_ = nullptr;
   CButton readButton_;
   CButton sendButton_;
   MenuBridge* menus_ = nullptr;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "host/SuiteContext.h"
+#include "platform/phonelib/PhoneFolder.h"
 #include "platform/win/QtText.h"
 
 HostWindow::HostWindow(PhonePolicy policy, Handlers handlers)
@@ -42,9 +43,9 @@ LRESULT HostWindow::MayStartPhone(LPARAM reasonField) {
   return 0;
 }
 
+// The phone is whichever folder the host last chose: the one given, or a mounted device.
 LRESULT HostWindow::IsPhoneConnected() const {
-  if (policy_.phoneFolder.isEmpty()) return 0;
-  return QFileInfo(policy_.phoneFolder).isDir() ? 1 : 0;
+  return phonelib::IsPhoneConnected() ? 1 : 0;
 }
 
 LRESULT HostWindow::ShowStatusText(WPARAM text) {

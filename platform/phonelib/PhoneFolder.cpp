@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/fileio/FileIo.h"
+#include "platform/phonelib/PhoneMounts.h"
 
 namespace phonelib {
 
@@ -46,7 +47,12 @@ bool IsPhoneConnected() {
   return !folder.empty() && fileio::IsDirectory(folder);
 }
 
+// A device the desktop mounted has no folders of the suite's layout: its camera folder is
+// the external memory and its pictures folder the internal data.
 Cp932String AreaFolder(const Cp932String& phoneFolder, int area) {
+  if (IsMountedDevice(phoneFolder))
+    return area == kAreaExternal ? CameraFolder(phoneFolder)
+                                 : Join(phoneFolder, kMountedPicturesFolderName);
   return Join(phoneFolder, area == kAreaExternal ? kExternalFolderName : kInternalFolderName);
 }
 

@@ -15,6 +15,8 @@ constexpr int kAreaBoth = kAreaInternal | kAreaExternal;
 constexpr char kInternalFolderName[] = "data";
 constexpr char kExternalFolderName[] = "external";
 constexpr char kProfileFileName[] = "phone-profile.ini";
+// On a device the desktop mounted, photos sent to the phone go here.
+constexpr char kMountedPicturesFolderName[] = "Pictures";
 
 // The first four characters of the maker name that the carrier's own phones write into
 // their photos (the album groups bursts only for such photos).
@@ -30,7 +32,8 @@ void ClearPhoneFolderForTest();
 // True when a phone folder is set and exists as a folder.
 bool IsPhoneConnected();
 
-// The folder of a storage area (kAreaInternal or kAreaExternal) under a phone folder.
+// The folder of a storage area (kAreaInternal or kAreaExternal) under a phone folder; on a
+// mounted device the camera folder and the pictures folder.
 Cp932String AreaFolder(const Cp932String& phoneFolder, int area);
 Cp932String ProfilePath(const Cp932String& phoneFolder);
 

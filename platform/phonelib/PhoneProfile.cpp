@@ -4,6 +4,7 @@
 
 #include "platform/fileio/FileIo.h"
 #include "platform/phonelib/PhoneFolder.h"
+#include "platform/phonelib/PhoneMounts.h"
 
 namespace phonelib {
 
@@ -121,6 +122,7 @@ std::string FormatPhoneProfile(const PhoneProfile& profile) {
 std::optional<PhoneProfile> ReadPhoneProfile(const Cp932String& phoneFolder, std::string* error) {
   const Cp932String path = ProfilePath(phoneFolder);
   const auto size = fileio::FileSize(path);
+  if (!size && IsMountedDevice(phoneFolder)) return MountedDeviceProfile();
   if (!size) {
     SetError(error, "no profile file");
     return std::nullopt;

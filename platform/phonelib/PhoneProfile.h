@@ -41,6 +41,7 @@ std::optional<PhoneProfile> ParsePhoneProfile(std::string_view text, std::string
 std::string FormatPhoneProfile(const PhoneProfile& profile);
 
 // The profile of the phone folder; nullopt when the folder has no readable, valid profile.
+// A device the desktop mounted has none and is given its own (PhoneMounts.h).
 std::optional<PhoneProfile> ReadPhoneProfile(const Cp932String& phoneFolder,
                                              std::string* error = nullptr);
 
