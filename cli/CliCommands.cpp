@@ -6,6 +6,10 @@ const std::vector<CliCommand>& CliCommandTable() {
       {"thumbs", "thumbs SRC_DIR OUT_DIR [--size N]", false, &RunThumbs},
       {"colors", "colors FILE", false, &RunColors},
       {"make-phone", "make-phone DIR", false, &RunMakePhone},
+      {"send-phone",
+       "send-phone PHONE_DIR [--dest internal|external] [--size phone|wallpaper] [--resize] "
+       "[--overwrite] [--name KEYWORDS | --all]",
+       true, &RunSendPhone},
       {"exif", "exif FILE", true, &RunExif},
       {"import", "import PATH...", true, &RunImport},
       {"list", "list [--sort name|date|size|memo [--descending]]", true, &RunList},

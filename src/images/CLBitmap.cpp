@@ -393,13 +393,16 @@ bool CLBitmap::SaveTrial(const char* trialPath, int quality, uint64_t* size) {
 }
 
 // Bisects the quality factor in a trial file, then copies the chosen file over the
-// destination; a picture that fits at no quality leaves the destination untouched.
+// destination once. When no quality brings the file within the limit, the smallest result
+// (the worst quality) is kept and the call still succeeds: the caller compares the size
+// with its own limit and decides.
 int CLBitmap::SaveWithinSize(const Cp932String& path, const Cp932String& destination,
                              uint32_t byteLimit) {
   if (!HasPixels() || fileInfo_ == nullptr) return 0;
   if (EndsWithPng(path)) return Save(destination, kBestQuality);
   TempFile trial;
   if (!trial.made) return 0;
+  // high is always a quality known to fit, or the worst quality when none fitted yet.
   int low = kBestQuality, high = kWorstQuality, middle = kBestQuality;
   uint64_t size = UINT64_MAX;
   for (int pass = 0; pass < 8 && low < high; ++pass) {
@@ -411,8 +414,8 @@ int CLBitmap::SaveWithinSize(const Cp932String& path, const Cp932String& destina
     else
       high = middle;
   }
-  if (size > byteLimit && !SaveTrial(trial.path, std::min(middle + 1, kWorstQuality), &size))
-    return 0;
-  if (size > byteLimit) return 0;
+  // The trial file holds the last pass; when that one was too large, save again at the
+  // best quality known to fit (or the smallest there is).
+  if (size > byteLimit && !SaveTrial(trial.path, high, &size)) return 0;
   return CopyOver(trial.path, destination) ? 1 : 0;
 }

@@ -93,7 +93,8 @@ class CLBitmap {
   // copy within the byte size of the photo's own file. Returns 1 or 0.
   int SaveAdjustedCopy(const Cp932String& path, const Cp932String& destination, int quality);
   // Saves the present pixels with the best quality whose file stays within the limit (at
-  // most 9 saves); a PNG photo is saved once at the best quality. Returns 1 or 0.
+  // most 9 saves); when none does, the smallest file is written and the call succeeds. A
+  // PNG photo is saved once at the best quality. Returns 1, or 0 when nothing was written.
   int SaveWithinSize(const Cp932String& path, const Cp932String& destination, uint32_t byteLimit);
 
   uint32_t cacheCost() const { return cacheCost_; }

@@ -83,15 +83,19 @@ TEST_F(CLBitmapSave, SizeLimitedJpegTakesAtMostNineSavesAndFitsTheLimit) {
   EXPECT_TRUE(TempFolderIsEmpty());
 }
 
-TEST_F(CLBitmapSave, SizeLimitThatNoQualityMeetsFailsAndLeavesTheDestination) {
+TEST_F(CLBitmapSave, SizeLimitThatNoQualityMeetsKeepsTheSmallestResult) {
   CLBitmap b;
   ASSERT_EQ(b.Load(photo_, 0, 0, &none_, true), 1);
   const std::string out = files_.file("tiny.jpg");
   testpictures::WriteBytes(out, "old");
   const uint64_t before = Saves();
-  EXPECT_EQ(b.SaveWithinSize(photo_, out, 200), 0);
+  EXPECT_EQ(b.SaveWithinSize(photo_, out, 200), 1);
   EXPECT_LE(Saves() - before, 9u);
-  EXPECT_EQ(testpictures::Bytes(out), "old");
+  const std::string worst = files_.file("worst.jpg");
+  ASSERT_EQ(b.Save(worst, CLBitmap::kWorstQuality), 1);
+  EXPECT_EQ(fileio::FileSize(out), fileio::FileSize(worst));
+  EXPECT_GT(*fileio::FileSize(out), 200u);
+  EXPECT_TRUE(TempFolderIsEmpty());
 }
 
 TEST_F(CLBitmapSave, PngPhotoIsSavedOnceAtTheBestQuality) {
