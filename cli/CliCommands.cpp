@@ -12,6 +12,8 @@ const std::vector<CliCommand>& CliCommandTable() {
        true, &RunSendPhone},
       {"exif", "exif FILE", true, &RunExif},
       {"import", "import PATH...", true, &RunImport},
+      {"export", "export DIR [--subfolders] [--overwrite] [--name KEYWORDS | --all]", true,
+       &RunExport},
       {"list", "list [--sort name|date|size|memo [--descending]]", true, &RunList},
       {"search",
        "search [--name K] [--memo K] [--from YYYYMMDD] [--to YYYYMMDD] [--min-kb N] [--max-kb N] "

@@ -24,6 +24,7 @@ int RunMakePhone(CliSession& session, const std::vector<std::string>& args);
 int RunSendPhone(CliSession& session, const std::vector<std::string>& args);
 int RunExif(CliSession& session, const std::vector<std::string>& args);
 int RunImport(CliSession& session, const std::vector<std::string>& args);
+int RunExport(CliSession& session, const std::vector<std::string>& args);
 int RunList(CliSession& session, const std::vector<std::string>& args);
 int RunSearch(CliSession& session, const std::vector<std::string>& args);
 int RunDbDump(CliSession& session, const std::vector<std::string>& args);

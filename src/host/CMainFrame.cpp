@@ -86,6 +86,8 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kRenameFavourite, &CMainFrame::OnRenameFavourite},
               {cmd::kOpenItem, &CMainFrame::OnOpenItem},
               {cmd::kEditPhoto, &CMainFrame::OnEditPhoto},
+              {cmd::kImport, &CMainFrame::OnImport},
+              {cmd::kExport, &CMainFrame::OnExport},
           },
       .updates =
           {
@@ -107,6 +109,8 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kPreview, &CMainFrame::OnUpdatePreview},
               {cmd::kToggleEasyPrint, &CMainFrame::OnUpdateEasyPrint},
               {cmd::kEditPhoto, &CMainFrame::OnUpdateEditPhoto},
+              {cmd::kImport, &CMainFrame::OnUpdateNoTransfer},
+              {cmd::kExport, &CMainFrame::OnUpdateNoTransfer},
               {cmd::kRenameFavourite, &CMainFrame::OnUpdateRenameFavourite},
           },
   };

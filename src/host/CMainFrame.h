@@ -186,6 +186,8 @@ class CMainFrame : public CFrameWnd {
   void OnRenameFavourite();
   void OnOpenItem();
   void OnEditPhoto();
+  void OnImport();
+  void OnExport();
 
   // Update handlers: the state of each command.
   void OnUpdateCaption(CCmdUI* ui);
@@ -198,6 +200,7 @@ class CMainFrame : public CFrameWnd {
   void OnUpdatePreview(CCmdUI* ui);
   void OnUpdateEasyPrint(CCmdUI* ui);
   void OnUpdateEditPhoto(CCmdUI* ui);
+  void OnUpdateNoTransfer(CCmdUI* ui);
   void OnUpdateRenameFavourite(CCmdUI* ui);
 
   // Delete, in its branches.

@@ -104,6 +104,32 @@ constexpr UINT kControlSizeAuto = 1106;
 constexpr UINT kControlShowMemo = 1107;
 constexpr UINT kControlDrawEffect = 1108;
 
+// The import: a prompt over the list of files to import, insert and remove on the left
+// of OK, cancel and help.
+constexpr UINT kDialogImageImport = 231;
+constexpr UINT kControlImportPrompt = 1200;
+constexpr UINT kControlImportList = 1201;
+constexpr UINT kControlImportInsert = 1202;
+constexpr UINT kControlImportRemove = 1203;
+constexpr UINT kControlImportHideMain = 1204;
+constexpr UINT kControlImportHelp = 1205;
+
+// The export: the folder with its browse button, the photo list with its caption and the
+// focused photo beside it, the options, and start, close and help.
+constexpr UINT kDialogImageExport = 232;
+constexpr UINT kControlExportFolder = 1210;
+constexpr UINT kControlExportBrowse = 1211;
+constexpr UINT kControlExportCaption = 1212;
+constexpr UINT kControlExportList = 1213;
+constexpr UINT kControlExportOverwrite = 1214;
+constexpr UINT kControlExportSubfolders = 1215;
+constexpr UINT kControlExportApplyEdits = 1216;
+constexpr UINT kControlExportQuality = 1217;
+constexpr UINT kControlExportBest = 1218;
+constexpr UINT kControlExportSmallest = 1219;
+constexpr UINT kControlExportStart = 1220;
+constexpr UINT kControlExportHelp = 1221;
+
 // The template of a dialog, or null when there is none.
 const DialogTemplate* FindDialogTemplate(UINT id);
 
