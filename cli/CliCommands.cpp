@@ -6,6 +6,7 @@ const std::vector<CliCommand>& CliCommandTable() {
       {"thumbs", "thumbs SRC_DIR OUT_DIR [--size N]", false, &RunThumbs},
       {"colors", "colors FILE", false, &RunColors},
       {"make-phone", "make-phone DIR", false, &RunMakePhone},
+      {"read-phone", "read-phone PHONE_DIR", true, &RunReadPhone},
       {"send-phone",
        "send-phone PHONE_DIR [--dest internal|external] [--size phone|wallpaper] [--resize] "
        "[--overwrite] [--name KEYWORDS | --all]",

@@ -21,6 +21,7 @@ int RunInfo(CliSession& session, const std::vector<std::string>& args);
 int RunThumbs(CliSession& session, const std::vector<std::string>& args);
 int RunColors(CliSession& session, const std::vector<std::string>& args);
 int RunMakePhone(CliSession& session, const std::vector<std::string>& args);
+int RunReadPhone(CliSession& session, const std::vector<std::string>& args);
 int RunSendPhone(CliSession& session, const std::vector<std::string>& args);
 int RunExif(CliSession& session, const std::vector<std::string>& args);
 int RunImport(CliSession& session, const std::vector<std::string>& args);

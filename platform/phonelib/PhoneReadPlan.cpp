@@ -39,6 +39,13 @@ class PresentIndex {
   std::set<std::pair<Cp932String, uint64_t>> namesAndSizes_;
 };
 
+// What a phone keeps for itself rather than for its user: hidden files and folders (the
+// gallery's ".thumbnails", a trash folder ".trashed-…"), and empty files (a photo being
+// written, or a placeholder).
+bool IsHidden(const fileio::DirEntry& entry) {
+  return !entry.name.empty() && entry.name[0] == '.';
+}
+
 struct Walk {
   const CCdmaFilesOption& request;
   const PresentIndex& present;
@@ -53,13 +60,15 @@ void PlanFolder(const Walk& walk, const Cp932String& folder, int depth) {
   std::sort(entries->begin(), entries->end(),
             [](const fileio::DirEntry& a, const fileio::DirEntry& b) { return a.name < b.name; });
   for (const fileio::DirEntry& entry : *entries) {
+    if (IsHidden(entry)) continue;
     const Cp932String path = folder + "/" + entry.name;
     if (entry.isDirectory) {
       if (walk.request.GetSubFolderSW() != 0 && depth < kMaxFolderDepth)
         PlanFolder(walk, path, depth + 1);
       continue;
     }
-    if (!walk.request.WantsFile(entry.name) || walk.present.Contains(entry.name, entry.size))
+    if (entry.size == 0 || !walk.request.WantsFile(entry.name) ||
+        walk.present.Contains(entry.name, entry.size))
       continue;
     walk.out.push_back(PlannedFile{walk.area, path, entry.name, entry.size});
   }

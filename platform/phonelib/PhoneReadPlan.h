@@ -1,6 +1,7 @@
 // The files a read request asks for: every file of the chosen storage areas whose type is
 // wanted and that the album does not have yet, in a fixed order (internal data folder
-// first, then external memory; by path within each).
+// first, then external memory; by path within each). Hidden files, hidden folders and
+// empty files are never read: no phone user wants them in the album.
 #pragma once
 
 #include <cstdint>

@@ -8,6 +8,7 @@
 #include "host/SuiteContext.h"
 #include "host/SuiteRegistry.h"
 #include "library/CPhotoManager.h"
+#include "phone/CPhoneReadSession.h"
 #include "platform/gdi/CDC.h"
 #include "platform/phonelib/PhoneLib.h"
 #include "platform/win/Dialog.h"
@@ -53,6 +54,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {kHostMsgFocusPhoto, &CMainFrame::OnFocusPhoto},
               {kHostMsgCalendarChanged, &CMainFrame::OnCalendarChanged},
               {WM_QUERYENDSESSION, &CMainFrame::OnQueryEndSession},
+              {CCdmaComm::kMsgReadDone, &CMainFrame::OnReadDone},
               {kMsgWorkerMessageBox, &CMainFrame::OnWorkerMessageBox},
               {WM_TIMECHANGE, &CMainFrame::OnIgnored},
               {WM_USER + 0x10F, &CMainFrame::OnIgnored},
@@ -86,6 +88,9 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kRenameFavourite, &CMainFrame::OnRenameFavourite},
               {cmd::kOpenItem, &CMainFrame::OnOpenItem},
               {cmd::kEditPhoto, &CMainFrame::OnEditPhoto},
+              {cmd::kReadFromPhone, &CMainFrame::OnReadFromPhone},
+              {cmd::kHostRead, &CMainFrame::OnReadFromPhone},
+              {cmd::kReadOptions, &CMainFrame::OnReadOptions},
               {cmd::kImport, &CMainFrame::OnImport},
               {cmd::kExport, &CMainFrame::OnExport},
           },
@@ -109,6 +114,8 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kPreview, &CMainFrame::OnUpdatePreview},
               {cmd::kToggleEasyPrint, &CMainFrame::OnUpdateEasyPrint},
               {cmd::kEditPhoto, &CMainFrame::OnUpdateEditPhoto},
+              {cmd::kReadFromPhone, &CMainFrame::OnUpdateReadFromPhone},
+              {cmd::kReadOptions, &CMainFrame::OnUpdateReadOptions},
               {cmd::kImport, &CMainFrame::OnUpdateNoTransfer},
               {cmd::kExport, &CMainFrame::OnUpdateNoTransfer},
               {cmd::kRenameFavourite, &CMainFrame::OnUpdateRenameFavourite},
@@ -118,8 +125,12 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
 }
 HARBO_IMPLEMENT_MESSAGE_MAP(CMainFrame, CFrameWnd)
 
+CMainFrame::CMainFrame() = default;
+
+// A read still running goes with the frame, and so does its phone operation.
 CMainFrame::~CMainFrame() {
   if (g_frame == this) g_frame = nullptr;
+  if (readSession_ != nullptr) EndRead();
 }
 
 CMainFrame* CMainFrame::Install(std::unique_ptr<CMainFrame> frame, HWND parent, const RECT& rect) {
@@ -455,10 +466,14 @@ int CMainFrame::ReadPhoneState() {
 // run; in any other state they stay as they are.
 void CMainFrame::RefreshPhoneWindows() {
   if (phoneState_ != kPhoneReady) return;
-  Cp932String ignored;
-  const bool allowed = phoneBlock_ == 0 && !suite::IsPhoneBlocked({}, &ignored) && transfer_ == 0;
+  const bool allowed = PhoneCommandAllowed();
   suite::EnableHostWindow1(allowed);
   suite::EnableHostWindow2(allowed);
+}
+
+bool CMainFrame::PhoneCommandAllowed() const {
+  Cp932String ignored;
+  return phoneBlock_ == 0 && !suite::IsPhoneBlocked({}, &ignored) && transfer_ == 0;
 }
 
 LRESULT CMainFrame::OnQuery(WPARAM /*w*/, LPARAM l) {

@@ -18,6 +18,7 @@
 #include "ui/CSplitWndMain.h"
 #include "ui/CToolBarView.h"
 
+class CPhoneReadSession;
 class CTreeCtrl;
 struct SearchCriteria;
 
@@ -46,7 +47,7 @@ class CMainFrame : public CFrameWnd {
   // run: a phone is connected and its profile reads.
   static constexpr int kPhoneReady = 5;
 
-  CMainFrame() = default;
+  CMainFrame();
   ~CMainFrame() override;
 
   // Creates the frame's hidden child window in the parent at the rectangle and makes it the
@@ -91,6 +92,13 @@ class CMainFrame : public CFrameWnd {
   void ShowContextMenu(int subMenu, POINT screen);
   // Non-zero while a phone read or send runs.
   int transfer() const { return transfer_; }
+  // Whether phone commands may run now: the application does not block them, the suite
+  // reports no blocking state and no transfer runs.
+  bool PhoneCommandAllowed() const;
+  // Whether a read's completion is awaited, and whether the last read ended without the
+  // user's cancel.
+  bool readPending() const { return readSession_ != nullptr; }
+  bool readFinishedWithoutCancel() const { return readFinished_; }
   // Whether the record is placed in the easy print layout (rename, memo and delete refuse it).
   bool PlacedInEasyPrint(const CPhotoItem* record) const;
   // The details dialog on an item of the set (the views' double clicks on its date).
@@ -157,6 +165,7 @@ class CMainFrame : public CFrameWnd {
   LRESULT OnWorkerMessageBox(WPARAM w, LPARAM l);
   void OnFavouriteChosen();
   LRESULT OnQueryEndSession(WPARAM w, LPARAM l);
+  LRESULT OnReadDone(WPARAM w, LPARAM l);
 
   // Commands.
   void OnSwitchView();
@@ -186,6 +195,8 @@ class CMainFrame : public CFrameWnd {
   void OnRenameFavourite();
   void OnOpenItem();
   void OnEditPhoto();
+  void OnReadFromPhone();
+  void OnReadOptions();
   void OnImport();
   void OnExport();
 
@@ -202,6 +213,13 @@ class CMainFrame : public CFrameWnd {
   void OnUpdateEditPhoto(CCmdUI* ui);
   void OnUpdateNoTransfer(CCmdUI* ui);
   void OnUpdateRenameFavourite(CCmdUI* ui);
+  void OnUpdateReadFromPhone(CCmdUI* ui);
+  void OnUpdateReadOptions(CCmdUI* ui);
+
+  // Reading from the phone, in its steps.
+  bool StartRead();
+  std::unique_ptr<CPhoneReadSession> EndRead();
+  void SelectNewPhotos(const std::vector<CPhotoItem*>& records);
 
   // Delete, in its branches.
   void RemoveFavouriteMarks();
@@ -225,6 +243,10 @@ class CMainFrame : public CFrameWnd {
   int phoneState_ = 0;
   int phoneBlock_ = 0;
   int favouriteChoice_ = 0;
+  // The read between its start and its completion, and the mark of a read that finished
+  // without the user's cancel.
+  std::unique_ptr<CPhoneReadSession> readSession_;
+  bool readFinished_ = false;
   // Set while the frame itself changes the host's tree: the selections that reports are
   // the frame's own, and the panel follows the frame rather than each of them.
   bool movingTree_ = false;

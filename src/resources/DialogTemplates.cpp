@@ -4,9 +4,11 @@
 #include "platform/win/ComboBox.h"
 #include "platform/win/Controls.h"
 #include "platform/win/Edit.h"
+#include "platform/win/GroupBox.h"
 #include "platform/win/IconCtrl.h"
 #include "platform/win/ListCtrl.h"
 #include "platform/win/ProgressCtrl.h"
+#include "platform/win/RadioButton.h"
 #include "platform/win/SliderCtrl.h"
 #include "platform/win/SpinButton.h"
 
@@ -122,6 +124,32 @@ const std::vector<DialogTemplate>& Templates() {
            {ControlKind::kButton, IDOK, "OK", RECT{120, 230, 200, 254}},
            {ControlKind::kButton, IDCANCEL, "キャンセル", RECT{208, 230, 288, 254}},
        }},
+      // The type group stays hidden; the confirmation switch takes its place.
+      {kDialogReadOption,
+       "読み込み設定",
+       400,
+       236,
+       {
+           {ControlKind::kText, kControlReadPrompt,
+            "アルバムに読み込むファイルや通信中に表示される確認画面を設定してください",
+            RECT{12, 10, 388, 42}},
+           {ControlKind::kGroup, kControlReadSourceGroup,
+            "読み込み元の指定（機種によって外部メモリはできません）", RECT{12, 48, 388, 140}},
+           {ControlKind::kRadio, kControlReadBoth, "内部データフォルダ && 外部メモリ",
+            RECT{28, 70, 372, 90}},
+           {ControlKind::kRadio, kControlReadInternal, "内部データフォルダのみ",
+            RECT{28, 92, 372, 112}},
+           {ControlKind::kRadio, kControlReadExternal, "外部メモリのみ", RECT{28, 114, 372, 134}},
+           {ControlKind::kGroup, kControlReadTypeGroup, "拡張子指定", RECT{12, 146, 388, 190}},
+           {ControlKind::kCheck, kControlReadJpg, "JPG", RECT{28, 164, 92, 184}},
+           {ControlKind::kCheck, kControlReadJpg + 1, "PNG", RECT{98, 164, 162, 184}},
+           {ControlKind::kCheck, kControlReadJpg + 2, "AMC", RECT{168, 164, 232, 184}},
+           {ControlKind::kCheck, kControlReadJpg + 3, "3GP", RECT{238, 164, 302, 184}},
+           {ControlKind::kCheck, kControlReadJpg + 4, "3G2", RECT{308, 164, 372, 184}},
+           {ControlKind::kCheck, kControlReadFileDisp, "確認画面の表示", RECT{20, 150, 372, 170}},
+           {ControlKind::kButton, IDOK, "OK", RECT{212, 202, 292, 226}},
+           {ControlKind::kButton, IDCANCEL, "キャンセル", RECT{300, 202, 380, 226}},
+       }},
       {kDialogImageImport,
        "インポート",
        516,
@@ -205,6 +233,10 @@ std::unique_ptr<CWnd> CreateControl(const ControlTemplate& control, HWND parent)
       return Make<CCheckBox>(control, parent);
     case ControlKind::kSpin:
       return Make<CSpinButtonCtrl>(control, parent);
+    case ControlKind::kRadio:
+      return Make<CRadioButton>(control, parent);
+    case ControlKind::kGroup:
+      return Make<CGroupBox>(control, parent);
     case ControlKind::kCombo: {
       auto box = std::make_unique<CComboBox>();
       if (!box->Create(WS_CHILD | WS_VISIBLE, control.rect, parent, control.id)) return nullptr;

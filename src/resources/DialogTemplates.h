@@ -10,7 +10,8 @@ namespace res {
 
 // kIcon shows a standard icon, kList is a report-style list, kProgress a progress bar,
 // kEdit a one-line edit, kSlider a horizontal slider, kCheck a check box, kCombo a drop-down
-// list, kSpin an up-down control.
+// list, kSpin an up-down control, kRadio a radio button (the radio buttons of one dialog
+// form one group), kGroup a titled frame around the controls listed after it.
 enum class ControlKind {
   kText,
   kButton,
@@ -21,7 +22,9 @@ enum class ControlKind {
   kSlider,
   kCheck,
   kCombo,
-  kSpin
+  kSpin,
+  kRadio,
+  kGroup
 };
 
 struct ControlTemplate {
@@ -103,6 +106,18 @@ constexpr UINT kControlViewSlide = 1105;
 constexpr UINT kControlSizeAuto = 1106;
 constexpr UINT kControlShowMemo = 1107;
 constexpr UINT kControlDrawEffect = 1108;
+
+// The read settings: the source as three choices in a group, the hidden group of file
+// types, the confirmation screen switch, OK and cancel.
+constexpr UINT kDialogReadOption = 178;
+constexpr UINT kControlReadPrompt = 1120;
+constexpr UINT kControlReadSourceGroup = 1121;
+constexpr UINT kControlReadBoth = 1122;
+constexpr UINT kControlReadInternal = 1123;
+constexpr UINT kControlReadExternal = 1124;
+constexpr UINT kControlReadTypeGroup = 1125;
+constexpr UINT kControlReadJpg = 1126;  // then PNG, AMC, 3GP and 3G2 in order
+constexpr UINT kControlReadFileDisp = 1131;
 
 // The import: a prompt over the list of files to import, insert and remove on the left
 // of OK, cancel and help.

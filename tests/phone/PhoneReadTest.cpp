@@ -147,6 +147,18 @@ TEST_F(PhoneRead, PostsCompletionOnceAndKeepsThePhoneFilesModificationTime) {
   EXPECT_EQ(FilesIn(Work("StrInt")), (std::vector<std::string>{"a.jpg", "b.jpg"}));
 }
 
+TEST_F(PhoneRead, LeavesOutHiddenFilesHiddenFoldersAndEmptyFiles) {
+  WriteText(Internal() + "/photo.jpg", "photo");
+  WriteText(Internal() + "/.hidden.jpg", "hidden");
+  WriteText(Internal() + "/empty.jpg", "");
+  WriteText(Internal() + "/DCIM/.thumbnails/photo.jpg", "thumbnail");
+  WriteText(Internal() + "/DCIM/.trashed-1712345678-old.jpg", "trashed");
+  WriteText(Internal() + "/DCIM/.trash/old.jpg", "trashed");
+  WriteText(External() + "/DCIM/card.jpg", "card");
+  const auto listed = Read(3);
+  EXPECT_EQ(Titles(listed), (std::vector<std::string>{"photo.jpg", "card.jpg"}));
+}
+
 TEST_F(PhoneRead, AnEmptyPhoneStillCompletes) {
   EXPECT_TRUE(Read(3).empty());
   EXPECT_EQ(window_.Count(CCdmaComm::kMsgReadDone), 1);
@@ -182,14 +194,16 @@ TEST_F(PhoneRead, FilesThatShrinkVanishOrCannotBeOpenedAreListedAsNotRead) {
   WriteText(Internal() + "/shrinks.jpg", "0123456789");
   WriteText(Internal() + "/vanishes.jpg", "0123456789");
   WriteText(Internal() + "/fine.jpg", "ok");
-  mkfifo((Internal() + "/pipe.jpg").c_str(), 0600);
+  WriteText(Internal() + "/turns-into-a-pipe.jpg", "0123456789");
   ASSERT_NE(Start(1), 0);
   std::filesystem::resize_file(Internal() + "/shrinks.jpg", 4);
   std::filesystem::remove(Internal() + "/vanishes.jpg");
+  std::filesystem::remove(Internal() + "/turns-into-a-pipe.jpg");
+  mkfifo((Internal() + "/turns-into-a-pipe.jpg").c_str(), 0600);
   ASSERT_TRUE(PumpUntil(CCdmaComm::kMsgReadDone));
   const auto listed = Results();
-  ASSERT_EQ(Titles(listed),
-            (std::vector<std::string>{"fine.jpg", "pipe.jpg", "shrinks.jpg", "vanishes.jpg"}));
+  ASSERT_EQ(Titles(listed), (std::vector<std::string>{"fine.jpg", "shrinks.jpg",
+                                                      "turns-into-a-pipe.jpg", "vanishes.jpg"}));
   EXPECT_TRUE(listed[0].read);
   for (size_t i = 1; i < listed.size(); ++i) {
     EXPECT_FALSE(listed[i].read) << listed[i].title;
