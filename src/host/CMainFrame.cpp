@@ -9,6 +9,7 @@
 #include "host/SuiteRegistry.h"
 #include "library/CPhotoManager.h"
 #include "phone/CPhoneReadSession.h"
+#include "phone/PhoneSendSession.h"
 #include "platform/gdi/CDC.h"
 #include "platform/phonelib/PhoneLib.h"
 #include "platform/win/Dialog.h"
@@ -54,6 +55,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {kHostMsgFocusPhoto, &CMainFrame::OnFocusPhoto},
               {kHostMsgCalendarChanged, &CMainFrame::OnCalendarChanged},
               {WM_QUERYENDSESSION, &CMainFrame::OnQueryEndSession},
+              {CCdmaComm::kMsgWriteDone, &CMainFrame::OnSendDone},
               {CCdmaComm::kMsgReadDone, &CMainFrame::OnReadDone},
               {kMsgWorkerMessageBox, &CMainFrame::OnWorkerMessageBox},
               {WM_TIMECHANGE, &CMainFrame::OnIgnored},
@@ -88,6 +90,8 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kRenameFavourite, &CMainFrame::OnRenameFavourite},
               {cmd::kOpenItem, &CMainFrame::OnOpenItem},
               {cmd::kEditPhoto, &CMainFrame::OnEditPhoto},
+              {cmd::kSendToPhone, &CMainFrame::OnSendToPhone},
+              {cmd::kHostSend, &CMainFrame::OnSendToPhone},
               {cmd::kReadFromPhone, &CMainFrame::OnReadFromPhone},
               {cmd::kHostRead, &CMainFrame::OnReadFromPhone},
               {cmd::kReadOptions, &CMainFrame::OnReadOptions},
@@ -114,6 +118,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kPreview, &CMainFrame::OnUpdatePreview},
               {cmd::kToggleEasyPrint, &CMainFrame::OnUpdateEasyPrint},
               {cmd::kEditPhoto, &CMainFrame::OnUpdateEditPhoto},
+              {cmd::kSendToPhone, &CMainFrame::OnUpdateSendToPhone},
               {cmd::kReadFromPhone, &CMainFrame::OnUpdateReadFromPhone},
               {cmd::kReadOptions, &CMainFrame::OnUpdateReadOptions},
               {cmd::kImport, &CMainFrame::OnUpdateNoTransfer},

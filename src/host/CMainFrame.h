@@ -19,6 +19,7 @@
 #include "ui/CToolBarView.h"
 
 class CPhoneReadSession;
+class CPhoneSendSession;
 class CTreeCtrl;
 struct SearchCriteria;
 
@@ -99,6 +100,8 @@ class CMainFrame : public CFrameWnd {
   // user's cancel.
   bool readPending() const { return readSession_ != nullptr; }
   bool readFinishedWithoutCancel() const { return readFinished_; }
+  // Whether a send's completion is awaited.
+  bool sendPending() const { return sendSession_ != nullptr; }
   // Whether the record is placed in the easy print layout (rename, memo and delete refuse it).
   bool PlacedInEasyPrint(const CPhotoItem* record) const;
   // The details dialog on an item of the set (the views' double clicks on its date).
@@ -165,6 +168,7 @@ class CMainFrame : public CFrameWnd {
   LRESULT OnWorkerMessageBox(WPARAM w, LPARAM l);
   void OnFavouriteChosen();
   LRESULT OnQueryEndSession(WPARAM w, LPARAM l);
+  LRESULT OnSendDone(WPARAM w, LPARAM l);
   LRESULT OnReadDone(WPARAM w, LPARAM l);
 
   // Commands.
@@ -195,6 +199,7 @@ class CMainFrame : public CFrameWnd {
   void OnRenameFavourite();
   void OnOpenItem();
   void OnEditPhoto();
+  void OnSendToPhone();
   void OnReadFromPhone();
   void OnReadOptions();
   void OnImport();
@@ -211,6 +216,7 @@ class CMainFrame : public CFrameWnd {
   void OnUpdatePreview(CCmdUI* ui);
   void OnUpdateEasyPrint(CCmdUI* ui);
   void OnUpdateEditPhoto(CCmdUI* ui);
+  void OnUpdateSendToPhone(CCmdUI* ui);
   void OnUpdateNoTransfer(CCmdUI* ui);
   void OnUpdateRenameFavourite(CCmdUI* ui);
   void OnUpdateReadFromPhone(CCmdUI* ui);
@@ -243,6 +249,8 @@ class CMainFrame : public CFrameWnd {
   int phoneState_ = 0;
   int phoneBlock_ = 0;
   int favouriteChoice_ = 0;
+  // The send between its start and the library's report of its end.
+  std::unique_ptr<CPhoneSendSession> sendSession_;
   // The read between its start and its completion, and the mark of a read that finished
   // without the user's cancel.
   std::unique_ptr<CPhoneReadSession> readSession_;

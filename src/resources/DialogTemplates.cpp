@@ -194,6 +194,28 @@ const std::vector<DialogTemplate>& Templates() {
            {ControlKind::kButton, IDCANCEL, "閉じる", RECT{340, 296, 420, 316}},
            {ControlKind::kButton, kControlExportHelp, "ヘルプ", RECT{428, 296, 508, 316}},
        }},
+      // The destination's choices and the size list sit in the options group.
+      {kDialogImageUpdate,
+       "写真をケータイに送ります",
+       516,
+       332,
+       {
+           {ControlKind::kText, kControlUpdateCaption, "", RECT{8, 8, 336, 24}},
+           {ControlKind::kList, kControlUpdateList, "", RECT{8, 28, 336, 192}},
+           {ControlKind::kGroup, kControlUpdateOptions, "オプション", RECT{8, 200, 508, 292}},
+           {ControlKind::kText, kControlUpdateDestination, "書き込み先", RECT{18, 220, 98, 240}},
+           {ControlKind::kRadio, kControlUpdateInternal, "内部データフォルダ",
+            RECT{104, 218, 264, 240}},
+           {ControlKind::kRadio, kControlUpdateExternal, "外部メモリ(データフォルダ)",
+            RECT{272, 218, 500, 240}},
+           {ControlKind::kCheck, kControlUpdateResize, "画像サイズを変更", RECT{18, 244, 168, 264}},
+           {ControlKind::kCombo, kControlUpdateSize, "", RECT{176, 244, 400, 264}},
+           {ControlKind::kCheck, kControlUpdateOverwrite, "同名ファイルの上書",
+            RECT{18, 268, 248, 288}},
+           {ControlKind::kButton, IDOK, "ケータイに送る", RECT{212, 302, 332, 324}},
+           {ControlKind::kButton, IDCANCEL, "閉じる", RECT{340, 302, 420, 324}},
+           {ControlKind::kButton, kControlUpdateHelp, "ヘルプ", RECT{428, 302, 508, 324}},
+       }},
   };
   return templates;
 }

@@ -145,6 +145,20 @@ constexpr UINT kControlExportSmallest = 1219;
 constexpr UINT kControlExportStart = 1220;
 constexpr UINT kControlExportHelp = 1221;
 
+// The send: the photo list with its caption and the focused photo beside it, the options
+// (destination, size, overwrite), and send, close and help.
+constexpr UINT kDialogImageUpdate = 233;
+constexpr UINT kControlUpdateCaption = 1230;
+constexpr UINT kControlUpdateList = 1231;
+constexpr UINT kControlUpdateOptions = 1232;
+constexpr UINT kControlUpdateDestination = 1233;
+constexpr UINT kControlUpdateInternal = 1234;
+constexpr UINT kControlUpdateExternal = 1235;
+constexpr UINT kControlUpdateResize = 1236;
+constexpr UINT kControlUpdateSize = 1237;
+constexpr UINT kControlUpdateOverwrite = 1238;
+constexpr UINT kControlUpdateHelp = 1239;
+
 // The template of a dialog, or null when there is none.
 const DialogTemplate* FindDialogTemplate(UINT id);
 

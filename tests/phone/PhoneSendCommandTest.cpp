@@ -1,0 +1,184 @@
+// Sending to the phone as a person does it: the frame's send command, the send dialog and
+// the confirmation list answered by the responder, the phone library's write pumped to
+// its end, and the files the phone folder then holds.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+
+#include "browse/CDlgConfList.h"
+#include "host/CMainFrame.h"
+#include "library/PhotoKind.h"
+#include "library/SearchCriteria.h"
+#include "phone/CDlgImageUpdate.h"
+#include "platform/phonelib/PhoneLib.h"
+#include "platform/phonelib/PhoneProfile.h"
+#include "platform/win/CheckBox.h"
+#include "platform/win/ComboBox.h"
+#include "platform/win/ListCtrl.h"
+#include "platform/win/RadioButton.h"
+#include "resources/CommandIds.h"
+#include "resources/DialogTemplates.h"
+#include "tests/images/TestPictures.h"
+#include "tests/library/LibraryTestSupport.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class PhoneSendCommand : public AlbumFixture {
+ protected:
+  void SetUp() override {
+    user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
+    AlbumFixture::SetUp();
+    ASSERT_TRUE(Initialise());
+    TheApp().OpenUserAlbum();
+    album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
+    phone_ = temp_.file("phone");
+    fs::create_directories(phone_ + "/data");
+    fs::create_directories(phone_ + "/external");
+    Profile(300 * 1024);
+    phonelib::SetPhoneFolder(phone_);
+  }
+  void TearDown() override {
+    if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
+    phonelib::SetPhoneFolder("");
+    AlbumFixture::TearDown();
+  }
+
+  void Profile(uint32_t internalLimit) {
+    WriteBytes(phone_ + "/" + phonelib::kProfileFileName,
+               phonelib::FormatPhoneProfile({1, internalLimit, 2 * 1024 * 1024}));
+  }
+
+  // A photo of width x height in the album with the adjustments, selected in the view.
+  CPhotoItem* Photo(const std::string& name, int width, int height, AdjustmentRecord a = {}) {
+    const std::string path = album_ + "/Pc/" + name;
+    fileio::CreateFolderPath(album_ + "/Pc", false);
+    testpictures::Write(testpictures::Photo(width, height), path, "JPEG", 95);
+    CPhotoItem* photo = TheApp().library()->AddRecord(RecordFor(path, 4 | 8), &a);
+    photo->SetSelected(1);
+    return photo;
+  }
+
+  CMainFrame& Frame() {
+    if (MainFrame() == nullptr) {
+      TheApp().library()->Recount();
+      CMainFrame::Install(std::make_unique<CMainFrame>(), &suite_.host, RECT{0, 0, 800, 600});
+      MainFrame()->RebuildItems(SearchCriteria{});
+    }
+    return *MainFrame();
+  }
+
+  // The send command with the dialog's choices, pumped until the write has ended.
+  void Send(int destination, bool resize, int size, bool overwrite) {
+    win::SetDialogResponder([=, this](CDialog& dialog) -> intptr_t {
+      if (auto* list = dynamic_cast<CDlgConfList*>(&dialog)) {
+        tooLarge_ = list->items().count();
+        return confListAnswer_;
+      }
+      auto& d = dynamic_cast<CDlgImageUpdate&>(dialog);
+      dynamic_cast<CRadioButton*>(
+          d.Control(destination ? res::kControlUpdateExternal : res::kControlUpdateInternal))
+          ->Click();
+      auto* resizeBox = dynamic_cast<CCheckBox*>(d.Control(res::kControlUpdateResize));
+      if ((resizeBox->GetCheck() == BST_CHECKED) != resize) resizeBox->Click();
+      sizeEnabled_ = d.Control(res::kControlUpdateSize)->IsWindowEnabled();
+      dynamic_cast<CComboBox*>(d.Control(res::kControlUpdateSize))->SetCurSel(size);
+      dynamic_cast<CCheckBox*>(d.Control(res::kControlUpdateOverwrite))->SetCheck(overwrite);
+      d.SendMessage(WM_COMMAND, IDOK, 0);
+      if (!d.ended()) d.SendMessage(WM_COMMAND, IDCANCEL, 0);
+      return IDCANCEL;
+    });
+    Frame().SendMessage(WM_COMMAND, MAKEWPARAM(cmd::kSendToPhone, 0), 0);
+    for (int round = 0; round < 5000 && Frame().sendPending(); ++round) PumpMessages();
+    ASSERT_FALSE(Frame().sendPending());
+  }
+
+  std::string OnPhone(int destination, const std::string& name) const {
+    return phone_ + (destination ? "/external" : "/data") + "/PRIVATE/NY/DF/" + name;
+  }
+  static QSize SizeOf(const std::string& path) {
+    return QImage(QString::fromStdString(path)).size();
+  }
+  static int MeanGrey(const std::string& path) {
+    const QImage image(QString::fromStdString(path));
+    long sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) sum += qGray(image.pixel(x, y));
+    return static_cast<int>(sum / std::max(1, image.width() * image.height()));
+  }
+  bool WorkFolderHasCopies() const {
+    const std::string work = TheApp().GetPath(CHarboPhotoApp::Path::kWorkFolder);
+    return fileio::Exists(work + "/Update(0)");
+  }
+
+  std::string album_, phone_;
+  intptr_t confListAnswer_ = IDOK;
+  int tooLarge_ = -1;
+  bool sizeEnabled_ = false;
+};
+
+TEST_F(PhoneSendCommand, SendsAtBothSizesFittedWithinTheLimitUnrotatedAndAdjusted) {
+  AdjustmentRecord turned;
+  turned.rotation = 90;
+  AdjustmentRecord brighter;
+  brighter.brightness = 600;
+  Photo("wide.jpg", 640, 480);
+  Photo("turned.jpg", 640, 480, turned);
+  Photo("small.jpg", 100, 80);
+  Photo("bright.jpg", 640, 480, brighter);
+  for (int size : {phonesend::kSizePhone, phonesend::kSizeWallpaper}) {
+    SCOPED_TRACE(size);
+    const int destination = size == phonesend::kSizePhone ? 0 : 1;
+    Send(destination, true, size, true);
+    EXPECT_TRUE(sizeEnabled_) << "the size list follows the resize tick";
+    const int w = size == phonesend::kSizePhone ? 120 : 240;
+    const uint32_t limit = size == phonesend::kSizePhone ? 9216 : 30720;
+    for (const char* name : {"wide.jpg", "turned.jpg", "bright.jpg"}) {
+      EXPECT_EQ(SizeOf(OnPhone(destination, name)), QSize(w, w * 3 / 4)) << name;
+      EXPECT_LE(*fileio::FileSize(OnPhone(destination, name)), limit) << name;
+    }
+    EXPECT_EQ(SizeOf(OnPhone(destination, "small.jpg")), QSize(100, 80)) << "never enlarged";
+    EXPECT_GT(MeanGrey(OnPhone(destination, "bright.jpg")),
+              MeanGrey(OnPhone(destination, "wide.jpg")) + 30);
+    EXPECT_FALSE(WorkFolderHasCopies());
+    EXPECT_EQ(Frame().transfer(), 0);
+  }
+  const phonesend::SendChoice kept = CDlgImageUpdate::ReadSettings();
+  EXPECT_EQ(kept.destination, 1);
+  EXPECT_TRUE(kept.resize);
+  EXPECT_EQ(kept.size, phonesend::kSizeWallpaper);
+  EXPECT_TRUE(kept.overwrite);
+  EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(PhoneSendCommand, AsksForPhotosWhenNoneIsTickedAndDropsTooLargeOnesThroughTheList) {
+  CPhotoItem* a = Photo("a.jpg", 320, 240);
+  a->SetSelected(0);
+  CPhotoItem* big = Photo("big.jpg", 1600, 1200);
+  big->SetSelected(0);
+  Send(0, false, 0, false);
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].text, "写真を選択してください。");
+  EXPECT_FALSE(fs::exists(phone_ + "/data/PRIVATE"));
+
+  // Unresized, the large photo stays over the phone's limit: the list shows it, and
+  // cancelling it ends the send with nothing written and no copy left.
+  for (CImageItem* item : Frame().items().items()) item->SetSelected(1);
+  Profile(static_cast<uint32_t>(*fileio::FileSize(big->path()) - 1));
+  confListAnswer_ = IDCANCEL;
+  Send(0, false, 0, false);
+  EXPECT_EQ(tooLarge_, 1);
+  EXPECT_FALSE(fs::exists(OnPhone(0, "a.jpg")));
+  EXPECT_FALSE(WorkFolderHasCopies());
+
+  // Going on sends the others.
+  confListAnswer_ = IDOK;
+  Send(0, false, 0, false);
+  EXPECT_TRUE(ReadBytes(OnPhone(0, "a.jpg")) == ReadBytes(a->path())) << "a plain copy";
+  EXPECT_FALSE(fs::exists(OnPhone(0, "big.jpg")));
+  EXPECT_FALSE(WorkFolderHasCopies());
+}
+
+}  // namespace
