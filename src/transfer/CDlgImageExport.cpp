@@ -85,7 +85,7 @@ BOOL CDlgImageExport::OnInitDialog() {
       0, Lit("写真名"),
       client.right - client.left - GetSystemMetrics(SM_CXVSCROLL) - kDateColumnWidth);
   list_->InsertColumn(1, Lit("年.月.日"), kDateColumnWidth);
-  list_->SetExtendedStyle(LVS_EX_FULLROWSELECT);
+  list_->SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_MULTISELECT);
   Fill();
   list_->SelectItem(0);
   list_->SetFocus();
@@ -160,6 +160,16 @@ void CDlgImageExport::ToggleHighlighted() {
     if (list_->IsItemSelected(row)) Toggle(row);
 }
 
+// Space ticks or unticks the highlighted rows; Ctrl+A highlights every row.
+void CDlgImageExport::KeyDown(UINT vk) {
+  if (vk == VK_SPACE) {
+    ToggleHighlighted();
+  } else if (vk == 'A' && GetKeyState(VK_CONTROL) < 0) {
+    for (int row = 0; row < list_->GetItemCount(); ++row)
+      list_->SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+  }
+}
+
 // The ticked photos in view order, which is the order they are copied in.
 std::vector<CPhotoItem*> CDlgImageExport::Ticked() const {
   std::vector<CPhotoItem*> photos;
@@ -186,7 +196,7 @@ LRESULT CDlgImageExport::OnNotify(WPARAM /*w*/, LPARAM l) {
       return 0;
     }
     case LVN_KEYDOWN:
-      if (static_cast<NMLVKEYDOWN*>(header)->wVKey == VK_SPACE) ToggleHighlighted();
+      KeyDown(static_cast<NMLVKEYDOWN*>(header)->wVKey);
       return 0;
     case NM_DBLCLK:
       Toggle(list_->GetFocusedItem());

@@ -47,6 +47,7 @@ class CDlgImageExport : public CCDialogExPh {
   void ShowCount();
   void Toggle(int row);
   void ToggleHighlighted();
+  void KeyDown(UINT vk);
   void SortByColumn(int column);
   Cp932String CellText(const CImageItem& item, int column) const;
   CImageItem* ItemAt(int row) const;

@@ -65,7 +65,7 @@ BOOL CDlgImageImport::OnInitDialog() {
   list_->InsertColumn(
       1, Lit("コピー元"),
       client.right - client.left - kNameColumnWidth - GetSystemMetrics(SM_CXVSCROLL));
-  list_->SetExtendedStyle(LVS_EX_FULLROWSELECT);
+  list_->SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_MULTISELECT);
   list_->ShowSystemSmallIcons(true);
   DragAcceptFiles(this, true);
   return 1;

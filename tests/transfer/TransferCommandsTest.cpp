@@ -14,6 +14,7 @@
 #include "platform/win/DropTarget.h"
 #include "platform/win/Edit.h"
 #include "platform/win/ListCtrl.h"
+#include "platform/win/Menu.h"
 #include "resources/CommandIds.h"
 #include "resources/DialogTemplates.h"
 #include "tests/images/TestPictures.h"
@@ -154,10 +155,26 @@ TEST_F(TransferCommands, ExportCountsFailedCopiesAndRefusesAFolderItCannotMake) 
   EXPECT_EQ(boxes_[0].text,
             "指定されたフォルダにエクスポートできません。\r\nフォルダを設定しなおしてください。");
 
+  // Ctrl+A and Space in the list untick every photo, in the view as well.
   boxes_.clear();
-  MainFrame()->items().SetAllSelected(false);
-  Export(out, false, false);
+  win::SetDialogResponder([&](CDialog& dialog) -> intptr_t {
+    auto& d = dynamic_cast<CDlgImageExport&>(dialog);
+    for (UINT key : {UINT{'A'}, VK_SPACE}) {
+      NMLVKEYDOWN down;
+      down.hwndFrom = d.list();
+      down.idFrom = res::kControlExportList;
+      down.code = LVN_KEYDOWN;
+      down.wVKey = static_cast<WORD>(key);
+      win::SetKeyModifiersForTest(false, key == 'A', false);
+      d.SendMessage(WM_NOTIFY, res::kControlExportList, reinterpret_cast<LPARAM>(&down));
+    }
+    win::ClearKeyModifiersForTest();
+    d.SendMessage(WM_COMMAND, MAKEWPARAM(res::kControlExportStart, BN_CLICKED), 0);
+    return IDCANCEL;
+  });
+  Command(cmd::kExport);
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"写真を選択してください。"});
+  EXPECT_EQ(MainFrame()->items().SelectedCount(), 0);
 }
 
 TEST_F(TransferCommands, ImportTakesDroppedAndChosenFilesOnceAndRecordsThemFromThePc) {
