@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "browse/IndexTree.h"
 #include "host/CCDialogExPh.h"
 #include "host/CHarboPhotoApp.h"
 #include "host/CMainFrame.h"
@@ -30,6 +31,21 @@ void ShowHostMainWindow() {
     context->hostMainWindow->ShowWindow(SW_SHOW);
 }
 
+// The new records are the library's last ones: their month's entry is shown when they
+// share one, else all photos.
+void ShowImported(CMainFrame& frame, const CPhotoManager& library, int imported) {
+  if (imported <= 0 || imported > library.count()) return;
+  const CPhotoItem* first = library.at(library.count() - imported);
+  for (int i = library.count() - imported; i < library.count(); ++i) {
+    const CPhotoItem* record = library.at(i);
+    if (record->year() != first->year() || record->month() != first->month()) {
+      frame.ShowIndexEntry(indextree::kAll, 0);
+      return;
+    }
+  }
+  frame.ShowIndexEntry(first->year(), first->month());
+}
+
 }  // namespace
 
 void CMainFrame::OnImport() {
@@ -53,7 +69,9 @@ void CMainFrame::OnImport() {
                   static_cast<int>(outcome.failed.size()));
     AlbumMessageBox(cp932::Lit(text), MB_ICONEXCLAMATION);
   }
+  library->Recount();
   RebuildIndexTree();
+  ShowImported(*this, *library, outcome.imported);
 }
 
 void CMainFrame::OnExport() {

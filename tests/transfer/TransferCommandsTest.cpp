@@ -221,6 +221,10 @@ TEST_F(TransferCommands, ImportTakesDroppedAndChosenFilesOnceAndRecordsThemFromT
     EXPECT_EQ(Library().at(i)->memo(), memo);
   }
   EXPECT_EQ(Library().at(0)->sourceName(), "e.jpg") << "imported in list order";
+  EXPECT_EQ(MainFrame()->indexView().currentCategory(), Library().at(0)->year())
+      << "the index shows the month of the new photos";
+  EXPECT_EQ(MainFrame()->indexView().currentEntry(), Library().at(0)->month());
+  EXPECT_EQ(MainFrame()->items().count(), 5);
 }
 
 }  // namespace
