@@ -41,17 +41,36 @@ bool UserAllowsOverwrite(const char* question, const Cp932String& target) {
   return AlbumMessageBox(filled, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
+// Leaves a file of the album writable whatever its original was.
+void MakeArchiveOnly(const Cp932String& path) {
+  if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+  DWORD error = 0;
+  if (UseSuiteLibrary())
+    AdSetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE, &error);
+  else
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+}
+
 // Copies the file and leaves the copy writable whatever the original was.
 bool CopyWritable(const Cp932String& from, const Cp932String& to) {
   DWORD error = 0;
   const BOOL copied = UseSuiteLibrary() ? AdCopyFileA(from.c_str(), to.c_str(), 0, &error)
                                         : CopyFileA(from.c_str(), to.c_str(), 0);
   if (!copied) return false;
-  if (GetFileAttributesA(to.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
-  if (UseSuiteLibrary())
-    AdSetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_ARCHIVE, &error);
-  else
-    SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_ARCHIVE);
+  MakeArchiveOnly(to);
+  return true;
+}
+
+// A staged file is the album's own and goes anyway, so it is moved into place: on one file
+// system a rename, not a second copy of a 12-megapixel photo. A move that cannot be made
+// (a file of the same name the user allowed to be replaced) falls back to the copy.
+bool MoveWritable(const Cp932String& from, const Cp932String& to) {
+  DWORD error = 0;
+  const bool moved = !fileio::Exists(to) &&
+                     (UseSuiteLibrary() ? AdMoveFileA(from.c_str(), to.c_str(), &error)
+                                        : MoveFileA(from.c_str(), to.c_str())) != 0;
+  if (!moved) return CopyWritable(from, to);
+  MakeArchiveOnly(to);
   return true;
 }
 
@@ -80,7 +99,7 @@ int StoreStaged(CPhotoManager& library, const Cp932String& staged, const Cp932St
   const Cp932String target = suite::JoinPath({folder, Cp932String(NameOf(staged))});
   const std::optional<Cp932String> unique = UniquePhoneTarget(library, target);
   bool stored = unique && (!fileio::Exists(*unique) || UserAllowsOverwrite(question, *unique)) &&
-                CopyWritable(staged, *unique);
+                MoveWritable(staged, *unique);
   DeleteFile(staged);
   if (!stored) return 0;
   if (path != nullptr) *path = *unique;

@@ -78,6 +78,21 @@ TEST_F(AlbumStorage, AFileWithoutRecordIsOverwrittenOnlyWhenTheUserSaysYes) {
   EXPECT_EQ(ReadBytes(target), "new");
 }
 
+TEST_F(AlbumStorage, APhoneFileIsMovedIntoPlaceWritableAndWithItsTimes) {
+  const std::string staged = Stage("C.jpg", "a large photo");
+  ASSERT_EQ(chmod(staged.c_str(), 0444), 0);
+  struct stat before {};
+  ASSERT_EQ(stat(staged.c_str(), &before), 0);
+  Cp932String path, name;
+  ASSERT_EQ(library_.StorePhoneFile(staged, &path, &name), 1);
+  struct stat after {};
+  ASSERT_EQ(stat(path.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino) << "one rename, not a second copy";
+  EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+  EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+  EXPECT_FALSE(fileio::Exists(staged));
+}
+
 TEST_F(AlbumStorage, RefusesAStagingFileWithoutExtensionOrThatIsMissing) {
   Cp932String path, name;
   EXPECT_EQ(library_.StorePhoneFile(Stage("noext"), &path, &name), 0);
