@@ -95,7 +95,7 @@ BOOL CDlgImageUpdate::OnInitDialog() {
       0, Lit("写真名"),
       client.right - client.left - GetSystemMetrics(SM_CXVSCROLL) - kDateColumnWidth);
   list_->InsertColumn(1, Lit("年.月.日"), kDateColumnWidth);
-  list_->SetExtendedStyle(LVS_EX_FULLROWSELECT);
+  list_->SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_MULTISELECT);
   Fill();
   list_->SelectItem(0);
   list_->SetFocus();

@@ -16,6 +16,7 @@
 #include "platform/win/CheckBox.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/ListCtrl.h"
+#include "platform/win/Menu.h"
 #include "platform/win/RadioButton.h"
 #include "resources/CommandIds.h"
 #include "resources/DialogTemplates.h"
@@ -71,13 +72,25 @@ class PhoneSendCommand : public AlbumFixture {
   }
 
   // The send command with the dialog's choices, pumped until the write has ended.
-  void Send(int destination, bool resize, int size, bool overwrite) {
+  // With untickAll, Ctrl+A and Space in the list first untick every photo.
+  void Send(int destination, bool resize, int size, bool overwrite, bool untickAll = false) {
     win::SetDialogResponder([=, this](CDialog& dialog) -> intptr_t {
       if (auto* list = dynamic_cast<CDlgConfList*>(&dialog)) {
         tooLarge_ = list->items().count();
         return confListAnswer_;
       }
       auto& d = dynamic_cast<CDlgImageUpdate&>(dialog);
+      for (UINT key : {UINT{'A'}, UINT{VK_SPACE}}) {
+        if (!untickAll) break;
+        NMLVKEYDOWN down;
+        down.hwndFrom = d.list();
+        down.idFrom = res::kControlUpdateList;
+        down.code = LVN_KEYDOWN;
+        down.wVKey = static_cast<WORD>(key);
+        win::SetKeyModifiersForTest(false, key == 'A', false);
+        d.SendMessage(WM_NOTIFY, res::kControlUpdateList, reinterpret_cast<LPARAM>(&down));
+        win::ClearKeyModifiersForTest();
+      }
       dynamic_cast<CRadioButton*>(
           d.Control(destination ? res::kControlUpdateExternal : res::kControlUpdateInternal))
           ->Click();
@@ -155,12 +168,11 @@ TEST_F(PhoneSendCommand, SendsAtBothSizesFittedWithinTheLimitUnrotatedAndAdjuste
 
 TEST_F(PhoneSendCommand, AsksForPhotosWhenNoneIsTickedAndDropsTooLargeOnesThroughTheList) {
   CPhotoItem* a = Photo("a.jpg", 320, 240);
-  a->SetSelected(0);
   CPhotoItem* big = Photo("big.jpg", 1600, 1200);
-  big->SetSelected(0);
-  Send(0, false, 0, false);
+  Send(0, false, 0, false, true);
   ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_EQ(boxes_[0].text, "写真を選択してください。");
+  EXPECT_EQ(Frame().items().SelectedCount(), 0) << "the ticks are the view's selection";
   EXPECT_FALSE(fs::exists(phone_ + "/data/PRIVATE"));
 
   // Unresized, the large photo stays over the phone's limit: the list shows it, and
