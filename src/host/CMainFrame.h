@@ -99,6 +99,7 @@ class CMainFrame : public CFrameWnd {
   // Whether a read's completion is awaited, and whether the last read ended without the
   // user's cancel.
   bool readPending() const { return readSession_ != nullptr; }
+  const CPhoneReadSession* readSession() const { return readSession_.get(); }
   bool readFinishedWithoutCancel() const { return readFinished_; }
   // Whether a send's completion is awaited.
   bool sendPending() const { return sendSession_ != nullptr; }

@@ -1,5 +1,6 @@
 // The frame's reading from the phone: the read command (F5, 1000, and the host's 49169),
 // the read settings dialog (32885) and the completion of a read (WM_USER + 0x103).
+#include <algorithm>
 #include <set>
 
 #include "browse/IndexTree.h"
@@ -75,21 +76,29 @@ LRESULT CMainFrame::OnReadDone(WPARAM /*w*/, LPARAM /*l*/) {
   return 0;
 }
 
-// The new photos are shown among all photos, selected, the first of them focused and in
-// view.
+// The new photos are shown in their month's entry when they share one (as after an
+// import), else among all photos; they are selected, the first of them focused and in view.
 void CMainFrame::SelectNewPhotos(const std::vector<CPhotoItem*>& records) {
   CPhotoManager* library = TheApp().library();
   if (records.empty() || library == nullptr) return;
-  ShowIndexEntry(indextree::kAll, 0);
+  const CPhotoItem* first = records.front();
+  const bool oneMonth =
+      std::all_of(records.begin(), records.end(), [first](const CPhotoItem* record) {
+        return record->year() == first->year() && record->month() == first->month();
+      });
+  if (oneMonth)
+    ShowIndexEntry(first->year(), first->month());
+  else
+    ShowIndexEntry(indextree::kAll, 0);
   const std::set<const CPhotoItem*> fresh(records.begin(), records.end());
-  const CImageItem* first = nullptr;
+  const CImageItem* focus = nullptr;
   for (CImageItem* item : items_->items()) {
     const bool isNew = fresh.count(item->record()) != 0;
     item->SetSelected(isNew ? 1 : 0);
-    if (isNew && first == nullptr) first = item;
+    if (isNew && focus == nullptr) focus = item;
   }
-  if (first == nullptr) return;
-  library->SetCurrentPhoto(first->record());
+  if (focus == nullptr) return;
+  library->SetCurrentPhoto(focus->record());
   ShowViews(thumbnailShown());
 }
 

@@ -11,7 +11,10 @@
 #include "host/CMainFrame.h"
 #include "library/PhotoKind.h"
 #include "phone/CDlgReadOption.h"
+#include "phone/CPhoneReadSession.h"
 #include "phone/CRegReadOption.h"
+#include "platform/phonelib/CPhoneTransfer.h"
+#include "platform/phonelib/CTransferProgressWnd.h"
 #include "platform/phonelib/PhoneLib.h"
 #include "platform/phonelib/PhoneProfile.h"
 #include "platform/phonelib/SamplePhone.h"
@@ -25,6 +28,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Each test starts from the read settings' defaults, also when the tests run again.
+void ForgetReadSettings() {
+  const Cp932String key = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumRegistryKey) + "\\" +
+                          CRegReadOption::kSection;
+  RegDeleteKeyA(TheApp().registryRoot(), key.c_str());
+}
+
 constexpr const char* kBurstComposite = "NOVA_20240503_120000(連写)";
 
 class PhoneReadCommand : public AlbumFixture {
@@ -34,6 +44,7 @@ class PhoneReadCommand : public AlbumFixture {
     AlbumFixture::SetUp();
     ASSERT_TRUE(Initialise());
     TheApp().OpenUserAlbum();
+    ForgetReadSettings();
     album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
     work_ = TheApp().GetPath(CHarboPhotoApp::Path::kWorkFolder);
     ASSERT_TRUE(tree_.Create("tree", 0, RECT{0, 0, 150, 400}, nullptr));
@@ -195,7 +206,8 @@ TEST_F(PhoneReadCommand, ABurstOfTheCarrierBecomesOneCompositeAndTheOtherMakersP
     EXPECT_EQ(photo->comboNumber(), 0) << shot;
   }
   EXPECT_EQ(Library().comboTallies().nodes.size(), 1u);
-  // The rebuilt index has the burst shots' node, and the new photos are selected among all.
+  // The rebuilt index has the burst shots' node, and the new photos of several months are
+  // selected among all photos.
   EXPECT_EQ(indextree::SelectedValue(&tree_), indextree::kAll);
   const std::vector<LPARAM> nodes =
       indextree::NodeValues(indextree::CategoriesOf(&Library()));
@@ -217,6 +229,10 @@ TEST_F(PhoneReadCommand, ASecondReadLeavesOutWhatTheAlbumHasEvenUnderANewName) {
   Read();
   EXPECT_EQ(Library().count(), 15);
   EXPECT_EQ(SelectedTitles(), (std::vector<std::string>{"NOVA_20260101_000000"}));
+  // New photos of one month are shown in that month's entry.
+  const CPhotoItem* fresh = Record("NOVA_20260101_000000");
+  EXPECT_EQ(indextree::SelectedValue(&tree_), static_cast<LPARAM>(fresh->year()));
+  EXPECT_EQ(Frame().indexView().currentEntry(), fresh->month());
 }
 
 TEST_F(PhoneReadCommand, APhoneWithoutExternalMemoryIsReadFromItsDataFolderOnly) {
@@ -263,6 +279,27 @@ TEST_F(PhoneReadCommand, TheReadRunsAsTheAlbumsPhoneOperationWhileTheCommandsWai
   const int count = Library().count();
   Frame().SendMessage(CCdmaComm::kMsgReadDone, 0, 0);
   EXPECT_EQ(Library().count(), count);
+}
+
+TEST_F(PhoneReadCommand, ACancelledReadKeepsWhatArrivedAndIsNoted) {
+  Command(cmd::kReadFromPhone);
+  ASSERT_TRUE(Frame().readPending());
+  CPhoneTransfer* transfer = Frame().readSession()->comm()->transferForTest();
+  ASSERT_NE(transfer, nullptr);
+  // Four files arrive, as the progress window would step them, then the user cancels.
+  for (int step = 0; step < 4; ++step) transfer->RunNextStep();
+  const size_t arrived = transfer->done();
+  ASSERT_EQ(arrived, 4u);
+  transfer->progressWindow()->cancelButton().Click();
+  ASSERT_TRUE(FinishRead());
+  EXPECT_FALSE(Frame().readFinishedWithoutCancel());
+  EXPECT_EQ(suite_.Entries(), 0);
+  EXPECT_EQ(static_cast<size_t>(Library().count()), arrived);
+  EXPECT_TRUE(fs::is_empty(work_ + "/StrInt"));
+  // The next read takes the rest.
+  Read();
+  EXPECT_TRUE(Frame().readFinishedWithoutCancel());
+  EXPECT_EQ(Library().count(), 14);
 }
 
 TEST_F(PhoneReadCommand, TheF5KeyRunsTheRead) {

@@ -18,6 +18,16 @@ struct Present {
 
 class PhoneReadRequest : public LibraryFixture {
  protected:
+  // Each test is its own user and starts from the read settings' defaults, also when the
+  // tests run again.
+  void SetUp() override {
+    user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
+    LibraryFixture::SetUp();
+    const Cp932String key = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumRegistryKey) + "\\" +
+                            CRegReadOption::kSection;
+    RegDeleteKeyA(TheApp().registryRoot(), key.c_str());
+  }
+
   CPhotoItem* Add(const std::string& relative, uint32_t flags, const std::string& sourceName) {
     CPhotoItem* item = AddPhoto(relative, flags);
     if (item != nullptr) item->SetSourceName(sourceName);
