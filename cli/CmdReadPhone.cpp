@@ -54,8 +54,8 @@ int RunReadPhone(CliSession& /*session*/, const std::vector<std::string>& args) 
   CompletionWnd window;
   if (!window.Create("read-phone", 0, RECT{0, 0, 10, 10}, nullptr)) return 1;
   CPhoneReadSession read;
-  const CPhoneReadSession::Parties parties{
-      &window, nullptr, nullptr, nullptr, TheApp().GetPath(CHarboPhotoApp::Path::kCallbackFolder)};
+  const CPhoneReadSession::Parties parties{&window, nullptr, nullptr, nullptr,
+                                           TheApp().GetPath(CHarboPhotoApp::Path::kCallbackFolder)};
   if (!read.Start(*library, option, phoneread::PhoneLacksExternalMemory(), parties)) {
     std::fprintf(stderr, "read-phone: the phone folder could not be read\n");
     return 1;

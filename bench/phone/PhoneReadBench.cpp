@@ -72,13 +72,12 @@ std::string MakePhone(const std::vector<std::string>& photos) {
   for (size_t i = 0; i < photos.size(); ++i) {
     const fs::path target = data / ("NOVA_" + std::to_string(10000 + i) + ".jpg");
     if (!fs::exists(target)) {
-      const phonelib::ExifFields exif{"NOVA Mobile", "NV-40",
-                                      "2024:05:03 12:" + std::to_string(10 + i / 60) + ":" +
-                                          std::to_string(10 + i % 50),
-                                      std::nullopt};
-      std::ofstream(target, std::ios::binary)
-          << phonelib::InsertAfterStartOfImage(ReadWhole(photos[i]),
-                                               phonelib::MakeExifSegment(exif));
+      const phonelib::ExifFields exif{
+          "NOVA Mobile", "NV-40",
+          "2024:05:03 12:" + std::to_string(10 + i / 60) + ":" + std::to_string(10 + i % 50),
+          std::nullopt};
+      std::ofstream(target, std::ios::binary) << phonelib::InsertAfterStartOfImage(
+          ReadWhole(photos[i]), phonelib::MakeExifSegment(exif));
     }
     fs::last_write_time(target, start + std::chrono::minutes(i));
   }
@@ -136,8 +135,8 @@ size_t ReadPhone(BenchAlbum& album, int run, const std::string& phone) {
   CompletionWnd window;
   window.Create("bench", 0, RECT{0, 0, 10, 10}, nullptr);
   CPhoneReadSession read;
-  const CPhoneReadSession::Parties parties{
-      &window, nullptr, nullptr, nullptr, TheApp().GetPath(CHarboPhotoApp::Path::kCallbackFolder)};
+  const CPhoneReadSession::Parties parties{&window, nullptr, nullptr, nullptr,
+                                           TheApp().GetPath(CHarboPhotoApp::Path::kCallbackFolder)};
   if (!read.Start(*library, option, false, parties)) return 0;
   while (!window.done) PumpMessages();
   const CPhoneReadSession::Outcome outcome = read.Complete(*library);
@@ -149,7 +148,8 @@ size_t CopyAndReadDates(const std::string& phone, const std::string& folder) {
   fs::create_directories(folder);
   const Cp932String temp = folder + "/exif-temp";
   size_t dated = 0;
-  for (const auto& entry : fs::directory_iterator(fs::path(phone) / phonelib::kInternalFolderName)) {
+  for (const auto& entry :
+       fs::directory_iterator(fs::path(phone) / phonelib::kInternalFolderName)) {
     const std::string copy = folder + "/" + entry.path().filename().string();
     if (!CopyFileA(entry.path().c_str(), copy.c_str(), 0)) continue;
     CExifSource exif;
@@ -164,7 +164,8 @@ size_t CopyAndReadDates(const std::string& phone, const std::string& folder) {
 int RunPhoneReadBench() {
   const std::vector<std::string> photos = benchphotos::Photos();
   const std::string phone = MakePhone(photos);
-  const fs::path root = fs::temp_directory_path() / ("harbo-bench-read-" + std::to_string(getpid()));
+  const fs::path root =
+      fs::temp_directory_path() / ("harbo-bench-read-" + std::to_string(getpid()));
   BenchAlbum album(root.string());
   std::vector<double> readReal, readCpu, copyReal, copyCpu;
   size_t records = 0, dated = 0;

@@ -66,9 +66,9 @@ bool CopyWritable(const Cp932String& from, const Cp932String& to) {
 // (a file of the same name the user allowed to be replaced) falls back to the copy.
 bool MoveWritable(const Cp932String& from, const Cp932String& to) {
   DWORD error = 0;
-  const bool moved = !fileio::Exists(to) &&
-                     (UseSuiteLibrary() ? AdMoveFileA(from.c_str(), to.c_str(), &error)
-                                        : MoveFileA(from.c_str(), to.c_str())) != 0;
+  const bool moved =
+      !fileio::Exists(to) && (UseSuiteLibrary() ? AdMoveFileA(from.c_str(), to.c_str(), &error)
+                                                : MoveFileA(from.c_str(), to.c_str())) != 0;
   if (!moved) return CopyWritable(from, to);
   MakeArchiveOnly(to);
   return true;

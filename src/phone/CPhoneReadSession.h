@@ -44,8 +44,8 @@ class CPhoneReadSession {
   // Fills the request from the settings and the library and starts the transfer; false
   // when the library did not start it (no phone, nothing to tell, a staging folder that
   // cannot be made).
-  bool Start(const CPhotoManager& library, const CRegReadOption& option,
-             bool lacksExternalMemory, const Parties& parties);
+  bool Start(const CPhotoManager& library, const CRegReadOption& option, bool lacksExternalMemory,
+             const Parties& parties);
   bool UserCancelled() const;
   bool Transferring() const;
   // Handles the completion: the received files become records, bursts become composites,

@@ -29,8 +29,7 @@ std::optional<BurstKey> KeyOf(CPhotoItem& item, const Cp932String& tempFolder) {
   Cp932String maker, taken;
   if (!exif.Open(item.path(), tempFolder) || !exif.Maker(&maker) || !exif.DateTaken(&taken))
     return std::nullopt;
-  if (maker.compare(0, kMakerPrefixBytes, phonelib::kCarrierMakerPrefix) != 0)
-    return std::nullopt;
+  if (maker.compare(0, kMakerPrefixBytes, phonelib::kCarrierMakerPrefix) != 0) return std::nullopt;
   const BitmapSize size = item.ReadFileInfo(item.path()) != 0 ? item.FileSize() : BitmapSize{};
   return BurstKey{taken, size};
 }
@@ -71,7 +70,8 @@ int MemoField(uint16_t value) {
 void MarkMembers(const std::vector<CPhotoItem*>& members, uint16_t number) {
   for (CPhotoItem* item : members) {
     const uint32_t flags = item->flags();
-    item->SetFlags(number != 0 ? flags | PhotoKind::kBurstMember : flags & ~PhotoKind::kBurstMember);
+    item->SetFlags(number != 0 ? flags | PhotoKind::kBurstMember
+                               : flags & ~PhotoKind::kBurstMember);
     item->SetComboNumber(number);
   }
 }
@@ -88,8 +88,8 @@ CPhotoItem* MakeComposite(CPhotoManager& library, const std::vector<CPhotoItem*>
     return nullptr;
   }
   composite->SetComboNumber(number);
-  composite->SetMemo(ShotMemo(composite->month(), composite->day(),
-                              MemoField(composite->hour()), MemoField(composite->minute())));
+  composite->SetMemo(ShotMemo(composite->month(), composite->day(), MemoField(composite->hour()),
+                              MemoField(composite->minute())));
   CPhotoItem* added = composite.release();
   library.Add(added);
   return added;

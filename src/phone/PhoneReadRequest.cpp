@@ -52,8 +52,8 @@ void AddPresentFiles(const CPhotoManager& library, CCdmaFilesOption& request) {
   }
 }
 
-bool FillRequest(CCdmaFilesOption& request, const CRegReadOption& option,
-                 bool lacksExternalMemory, const CPhotoManager& library, int appValue) {
+bool FillRequest(CCdmaFilesOption& request, const CRegReadOption& option, bool lacksExternalMemory,
+                 const CPhotoManager& library, int appValue) {
   request.SetFlags(request.GetFlags() | kRequestFlags);
   request.RemoveAllExtensions();
   for (const char* type : kFileTypes) request.AddExtension(type);

@@ -33,7 +33,7 @@ void AddPresentFiles(const CPhotoManager& library, CCdmaFilesOption& request);
 
 // Fills the whole request; false when a staging folder's path is longer than the request
 // holds (nothing could be read into it).
-bool FillRequest(CCdmaFilesOption& request, const CRegReadOption& option,
-                 bool lacksExternalMemory, const CPhotoManager& library, int appValue);
+bool FillRequest(CCdmaFilesOption& request, const CRegReadOption& option, bool lacksExternalMemory,
+                 const CPhotoManager& library, int appValue);
 
 }  // namespace phoneread

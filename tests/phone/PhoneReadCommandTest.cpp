@@ -30,8 +30,8 @@ namespace fs = std::filesystem;
 
 // Each test starts from the read settings' defaults, also when the tests run again.
 void ForgetReadSettings() {
-  const Cp932String key = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumRegistryKey) + "\\" +
-                          CRegReadOption::kSection;
+  const Cp932String key =
+      TheApp().GetPath(CHarboPhotoApp::Path::kAlbumRegistryKey) + "\\" + CRegReadOption::kSection;
   RegDeleteKeyA(TheApp().registryRoot(), key.c_str());
 }
 
@@ -209,8 +209,7 @@ TEST_F(PhoneReadCommand, ABurstOfTheCarrierBecomesOneCompositeAndTheOtherMakersP
   // The rebuilt index has the burst shots' node, and the new photos of several months are
   // selected among all photos.
   EXPECT_EQ(indextree::SelectedValue(&tree_), indextree::kAll);
-  const std::vector<LPARAM> nodes =
-      indextree::NodeValues(indextree::CategoriesOf(&Library()));
+  const std::vector<LPARAM> nodes = indextree::NodeValues(indextree::CategoriesOf(&Library()));
   EXPECT_EQ(nodes, (std::vector<LPARAM>{indextree::kAll, 2022, 2023, 2024, 2025,
                                         indextree::kFavourites, indextree::kBurst}));
   EXPECT_EQ(tree_.GetCount(), static_cast<int>(nodes.size()));

@@ -23,8 +23,8 @@ class PhoneReadRequest : public LibraryFixture {
   void SetUp() override {
     user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
     LibraryFixture::SetUp();
-    const Cp932String key = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumRegistryKey) + "\\" +
-                            CRegReadOption::kSection;
+    const Cp932String key =
+        TheApp().GetPath(CHarboPhotoApp::Path::kAlbumRegistryKey) + "\\" + CRegReadOption::kSection;
     RegDeleteKeyA(TheApp().registryRoot(), key.c_str());
   }
 
@@ -39,7 +39,8 @@ class PhoneReadRequest : public LibraryFixture {
     const CCdmaOptionFileInfoList& list = request.PresentFiles();
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
       const CCdmaOptionFileInfo& entry = list.GetNext(pos);
-      EXPECT_EQ(entry.GetMask(), CCdmaOptionFileInfo::kCompareName | CCdmaOptionFileInfo::kCompareSize);
+      EXPECT_EQ(entry.GetMask(),
+                CCdmaOptionFileInfo::kCompareName | CCdmaOptionFileInfo::kCompareSize);
       out.push_back({entry.GetName(), entry.GetSize()});
     }
     return out;
@@ -134,10 +135,9 @@ TEST_F(PhoneReadRequest, ListsThePhonesFilesByNameAndByTheirNameOnThePhone) {
   ASSERT_NE(library_.AddRecord(composite, nullptr), nullptr);
   CCdmaFilesOption request;
   phoneread::AddPresentFiles(library_, request);
-  EXPECT_EQ(PresentList(request), (std::vector<Present>{{"A.JPG", 4},
-                                                        {"renamed.jpg", 4},
-                                                        {"NOVA_0001.jpg", 4},
-                                                        {"card.3gp", 4}}));
+  EXPECT_EQ(PresentList(request),
+            (std::vector<Present>{
+                {"A.JPG", 4}, {"renamed.jpg", 4}, {"NOVA_0001.jpg", 4}, {"card.3gp", 4}}));
 }
 
 TEST_F(PhoneReadRequest, RefusesAStagingFolderLongerThanTheRequestHolds) {
