@@ -120,7 +120,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kEditPhoto, &CMainFrame::OnUpdateEditPhoto},
               {cmd::kSendToPhone, &CMainFrame::OnUpdateSendToPhone},
               {cmd::kReadFromPhone, &CMainFrame::OnUpdateReadFromPhone},
-              {cmd::kReadOptions, &CMainFrame::OnUpdateReadOptions},
+              {cmd::kReadOptions, &CMainFrame::OnUpdateNoTransfer},
               {cmd::kImport, &CMainFrame::OnUpdateNoTransfer},
               {cmd::kExport, &CMainFrame::OnUpdateNoTransfer},
               {cmd::kRenameFavourite, &CMainFrame::OnUpdateRenameFavourite},

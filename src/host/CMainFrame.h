@@ -221,7 +221,6 @@ class CMainFrame : public CFrameWnd {
   void OnUpdateNoTransfer(CCmdUI* ui);
   void OnUpdateRenameFavourite(CCmdUI* ui);
   void OnUpdateReadFromPhone(CCmdUI* ui);
-  void OnUpdateReadOptions(CCmdUI* ui);
 
   // Reading from the phone, in its steps.
   bool StartRead();

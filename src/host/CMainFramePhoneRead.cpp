@@ -116,7 +116,3 @@ void CMainFrame::OnUpdateReadFromPhone(CCmdUI* ui) {
   ui->Enable(allowed);
   suite::EnableHostWindow1(allowed);
 }
-
-void CMainFrame::OnUpdateReadOptions(CCmdUI* ui) {
-  ui->Enable(transfer_ == 0);
-}
