@@ -29,6 +29,7 @@ inline void LoadImageBytes(const uint8_t* data, size_t size, const char* extensi
       imaging::FreeBitmap(&bitmap);
     }
   }
+  imaging::EstimateJpegQuality(path.c_str());
   char comment[imaging::kCommentBufferBytes];
   imaging::ReadComment(path.c_str(), 3, comment, sizeof comment, 0);
   std::remove(path.c_str());

@@ -103,6 +103,11 @@ int SaveFile(const char* path, const BitmapHandle* bitmap, int format, int bitsP
              int qualityFactor, int flags);
 // The encoder quality (100 best .. 1) a quality factor is written with.
 int JpegQualityFor(int qualityFactor);
+// The best quality factor written at no more than the encoder quality.
+int QualityFactorFor(int jpegQuality);
+// The encoder quality (1 .. 100) a JPEG file was written with, estimated from its
+// luminance quantisation table; 0 for a file that is no JPEG or has no such table.
+int EstimateJpegQuality(const char* path);
 
 // Text comments. Ids: 0 author, 1 copyright, 2 date and time, 3 description,
 // 5 manufacturer, 9 software, 175 title, 176 disclaimer, 177 warning, 178 other.

@@ -396,6 +396,12 @@ bool CLBitmap::SaveTrial(const char* trialPath, int quality, uint64_t* size) {
 // destination once. When no quality brings the file within the limit, the smallest result
 // (the worst quality) is kept and the call still succeeds: the caller compares the size
 // with its own limit and decides.
+namespace {
+// Quality steps below a photo's own quality that the size-limited save tries first.
+constexpr int kFirstQualityStep = 2;
+constexpr int kLastQualityStep = 16;
+}  // namespace
+
 int CLBitmap::SaveWithinSize(const Cp932String& path, const Cp932String& destination,
                              uint32_t byteLimit) {
   if (!HasPixels() || fileInfo_ == nullptr) return 0;
@@ -405,7 +411,22 @@ int CLBitmap::SaveWithinSize(const Cp932String& path, const Cp932String& destina
   // high is always a quality known to fit, or the worst quality when none fitted yet.
   int low = kBestQuality, high = kWorstQuality, middle = kBestQuality;
   uint64_t size = UINT64_MAX;
-  for (int pass = 0; pass < 8 && low < high; ++pass) {
+  // A copy a little below the photo's own quality nearly always fits within the photo's
+  // bytes, so the search starts there and, while the copies come out close to the limit,
+  // steps down a growing distance, taking the first quality that fits. Anything else is
+  // bisected, within the same eight passes.
+  const int own = imaging::EstimateJpegQuality(path.c_str());
+  int pass = 0;
+  for (int step = kFirstQualityStep; own > 0 && pass < 8 && step <= kLastQualityStep; step *= 2) {
+    const int factor = imaging::QualityFactorFor(std::max(1, own - step));
+    if (factor < low) break;
+    ++pass;
+    if (!SaveTrial(trial.path, factor, &size)) return 0;
+    if (size <= byteLimit) return CopyOver(trial.path, destination) ? 1 : 0;
+    low = std::min(factor + 1, kWorstQuality);
+    if (size > static_cast<uint64_t>(byteLimit) * 3 / 2) break;
+  }
+  for (; pass < 8 && low < high; ++pass) {
     middle = (low + high) / 2;
     if (!SaveTrial(trial.path, middle, &size)) return 0;
     if (size == byteLimit) break;

@@ -47,6 +47,25 @@ TEST(ImagingQuality, SmallerFactorsNeverGiveSmallerFiles) {
   EXPECT_GT(testpictures::Bytes(best).size(), testpictures::Bytes(worst).size());
 }
 
+TEST(ImagingQuality, AJpegFilesOwnQualityIsReadFromItsTableAndNothingElseHasOne) {
+  TempDir temp;
+  for (int quality : {95, 75, 30}) {
+    const std::string path = temp.file("q" + std::to_string(quality) + ".jpg");
+    testpictures::Write(testpictures::Photo(64, 48), path, "JPEG", quality);
+    EXPECT_NEAR(EstimateJpegQuality(path.c_str()), quality, 1) << quality;
+    EXPECT_GE(JpegQualityFor(QualityFactorFor(quality)), quality - 1);
+    EXPECT_LE(JpegQualityFor(QualityFactorFor(quality)), quality);
+  }
+  const std::string png = temp.file("p.png");
+  testpictures::Write(testpictures::Photo(64, 48), png, "PNG");
+  EXPECT_EQ(EstimateJpegQuality(png.c_str()), 0);
+  const std::string cut = temp.file("cut.jpg");
+  std::string bytes = testpictures::Bytes(temp.file("q75.jpg"));
+  testpictures::WriteBytes(cut, bytes.substr(0, 40));
+  EXPECT_EQ(EstimateJpegQuality(cut.c_str()), 0) << "a table cut short";
+  EXPECT_EQ(EstimateJpegQuality(temp.file("missing.jpg").c_str()), 0);
+}
+
 class ImagingComments : public testing::TestWithParam<const char*> {
  protected:
   TempDir temp_;
