@@ -4,6 +4,7 @@
 // the "NyUpdate" settings when the dialog opens and written when it closes.
 #pragma once
 
+#include "browse/TickedPhotoList.h"
 #include "host/CCDialogExPh.h"
 #include "images/CImageItems.h"
 #include "phone/PhoneSend.h"
@@ -47,20 +48,11 @@ class CDlgImageUpdate : public CCDialogExPh {
   bool FindControls();
   void ShowChoice();
   void TakeChoice();
-  void Fill();
   void ShowCount();
-  void Toggle(int row);
-  void ToggleHighlighted();
-  void HighlightAll();
-  void SortByColumn(int column);
-  Cp932String CellText(const CImageItem& item, int column) const;
-  CImageItem* ItemAt(int row) const;
 
   CImageItems& view_;
-  CImageItems shown_{false};
+  TickedPhotoList ticked_{view_};
   phonesend::SendChoice choice_;
-  int sortColumn_ = -1;
-  bool sortAscending_ = true;
   CListCtrl* list_ = nullptr;
   CStatic* caption_ = nullptr;
   CRadioButton* internal_ = nullptr;

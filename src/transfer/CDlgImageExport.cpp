@@ -23,18 +23,9 @@ namespace {
 using cp932::Lit;
 
 constexpr int kDateColumnWidth = 75;
-constexpr COLORREF kUntickedText = 0x00808080;
 // The thumbnail is a bare picture cell as large as its rectangle, less the cell's border.
 constexpr int kPreviewSize =
     CDlgImageExport::kPreviewRect.right - CDlgImageExport::kPreviewRect.left - 8;
-
-CImageItem* ItemOf(LPARAM value) {
-  return reinterpret_cast<CImageItem*>(value);
-}
-
-int Order(int32_t first, int32_t second) {
-  return first < second ? -1 : (first > second ? 1 : 0);
-}
 
 Cp932String Formatted(const char* utf8Format, int number) {
   char text[160];
@@ -60,8 +51,7 @@ HARBO_IMPLEMENT_MESSAGE_MAP(CDlgImageExport, CCDialogExPh)
 
 CDlgImageExport::CDlgImageExport(CImageItems& view, HWND parent)
     : CCDialogExPh(res::kDialogImageExport, parent), view_(view) {
-  shown_.SetImageSize(kPreviewSize);
-  shown_.SetStyleBits(0);
+  ticked_.SetThumbnailSize(kPreviewSize);
 }
 
 CDlgImageExport::~CDlgImageExport() = default;
@@ -86,7 +76,7 @@ BOOL CDlgImageExport::OnInitDialog() {
       client.right - client.left - GetSystemMetrics(SM_CXVSCROLL) - kDateColumnWidth);
   list_->InsertColumn(1, Lit("年.月.日"), kDateColumnWidth);
   list_->SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_MULTISELECT);
-  Fill();
+  ticked_.Fill(list_, [this] { ShowCount(); });
   list_->SelectItem(0);
   list_->SetFocus();
   return 1;
@@ -125,49 +115,11 @@ void CDlgImageExport::OnCancel() {
   CCDialogExPh::OnCancel();
 }
 
-// The photos selected in the view come first (they start ticked), then the others, each
-// group in view order.
-void CDlgImageExport::Fill() {
-  for (int pass = 0; pass < 2; ++pass)
-    for (CImageItem* item : view_.items())
-      if ((item->selected() != 0) == (pass == 0)) shown_.Add(item);
-  int row = 0;
-  for (CImageItem* item : shown_.items()) list_->InsertItem(row++, reinterpret_cast<LPARAM>(item));
-  ShowCount();
-}
-
 void CDlgImageExport::ShowCount() {
   char text[160];
   std::snprintf(text, sizeof text, "ｴｸｽﾎﾟｰﾄする写真を選択してください。(%d/%d)",
-                shown_.SelectedCount(), shown_.count());
+                ticked_.shown().SelectedCount(), ticked_.shown().count());
   caption_->SetText(Lit(text));
-}
-
-CImageItem* CDlgImageExport::ItemAt(int row) const {
-  return row < 0 ? nullptr : ItemOf(list_->GetItemData(row));
-}
-
-void CDlgImageExport::Toggle(int row) {
-  CImageItem* item = ItemAt(row);
-  if (item == nullptr) return;
-  item->SetSelected(item->selected() != 0 ? 0 : 1);
-  ShowCount();
-  list_->Invalidate();
-}
-
-void CDlgImageExport::ToggleHighlighted() {
-  for (int row = 0; row < list_->GetItemCount(); ++row)
-    if (list_->IsItemSelected(row)) Toggle(row);
-}
-
-// Space ticks or unticks the highlighted rows; Ctrl+A highlights every row.
-void CDlgImageExport::KeyDown(UINT vk) {
-  if (vk == VK_SPACE) {
-    ToggleHighlighted();
-  } else if (vk == 'A' && GetKeyState(VK_CONTROL) < 0) {
-    for (int row = 0; row < list_->GetItemCount(); ++row)
-      list_->SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
-  }
 }
 
 // The ticked photos in view order, which is the order they are copied in.
@@ -179,72 +131,12 @@ std::vector<CPhotoItem*> CDlgImageExport::Ticked() const {
 }
 
 LRESULT CDlgImageExport::OnNotify(WPARAM /*w*/, LPARAM l) {
-  auto* header = reinterpret_cast<NMHDR*>(l);
-  if (header == nullptr || list_ == nullptr || header->hwndFrom != list_) return 0;
-  switch (header->code) {
-    case LVN_GETDISPINFO: {
-      auto* info = static_cast<NMLVDISPINFO*>(header);
-      if (const CImageItem* item = ItemOf(info->lParam))
-        info->text = CellText(*item, info->iSubItem);
-      return 0;
-    }
-    case NM_CUSTOMDRAW: {
-      auto* draw = static_cast<NMLVCUSTOMDRAW*>(header);
-      if (draw->dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
-      const CImageItem* item = ItemOf(draw->lItemlParam);
-      if (item != nullptr && item->selected() == 0) draw->clrText = kUntickedText;
-      return 0;
-    }
-    case LVN_KEYDOWN:
-      KeyDown(static_cast<NMLVKEYDOWN*>(header)->wVKey);
-      return 0;
-    case NM_DBLCLK:
-      Toggle(list_->GetFocusedItem());
-      return 0;
-    case LVN_COLUMNCLICK:
-      SortByColumn(static_cast<NMLISTVIEW*>(header)->iSubItem);
-      return 0;
-    case LVN_ITEMCHANGED:
-      Invalidate();  // another row may have the focus: its photo is painted beside the list
-      return 0;
-    default:
-      return 0;
-  }
-}
-
-Cp932String CDlgImageExport::CellText(const CImageItem& item, int column) const {
-  const CPhotoItem* record = item.record();
-  if (record == nullptr) return {};
-  if (column == 0) return record->title();
-  char date[32];
-  std::snprintf(date, sizeof date, "%04d.%02d.%02d", record->year(), record->month(),
-                record->day());
-  return date;
-}
-
-// A second click on the same header turns the order round; another header sorts ascending.
-void CDlgImageExport::SortByColumn(int column) {
-  sortAscending_ = column == sortColumn_ ? !sortAscending_ : true;
-  sortColumn_ = column;
-  const bool ascending = sortAscending_;
-  list_->SortItems([this, column, ascending](LPARAM first, LPARAM second) {
-    const CImageItem* a = ItemOf(first);
-    const CImageItem* b = ItemOf(second);
-    if (a == nullptr || b == nullptr) return 0;
-    int order = column == 0 ? cp932::LocaleCompare(CellText(*a, 0), CellText(*b, 0))
-                            : Order(a->DateNumber(), b->DateNumber());
-    if (order == 0 && column != 0) order = Order(a->TimeNumber(), b->TimeNumber());
-    return ascending ? order : -order;
-  });
-  list_->SetSortArrow(column, ascending);
+  return ticked_.OnNotify(reinterpret_cast<NMHDR*>(l), this);
 }
 
 void CDlgImageExport::OnPaint() {
   CPaintDC dc(this);
-  if (list_ == nullptr) return;
-  const CImageItem* item = ItemAt(list_->GetFocusedItem());
-  if (item == nullptr) return;
-  shown_.style().DrawItem(dc, *item, kPreviewRect.left, kPreviewRect.top);
+  ticked_.PaintFocused(dc, POINT{kPreviewRect.left, kPreviewRect.top});
 }
 
 // A chosen place that has no path the album can write (no code page 932 form) is refused

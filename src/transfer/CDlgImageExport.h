@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "browse/TickedPhotoList.h"
 #include "host/CCDialogExPh.h"
 #include "images/CImageItems.h"
 #include "transfer/PcExport.h"
@@ -43,23 +44,14 @@ class CDlgImageExport : public CCDialogExPh {
   bool FindControls();
   void ShowSettings();
   void TakeSettings();
-  void Fill();
   void ShowCount();
-  void Toggle(int row);
-  void ToggleHighlighted();
-  void KeyDown(UINT vk);
-  void SortByColumn(int column);
-  Cp932String CellText(const CImageItem& item, int column) const;
-  CImageItem* ItemAt(int row) const;
   std::vector<CPhotoItem*> Ticked() const;
   void RefuseFolder();
   void Export(const Cp932String& folder, const std::vector<CPhotoItem*>& photos);
 
   CImageItems& view_;
-  CImageItems shown_{false};
+  TickedPhotoList ticked_{view_};
   pcexport::Settings settings_;
-  int sortColumn_ = -1;
-  bool sortAscending_ = true;
   CListCtrl* list_ = nullptr;
   CEdit* folder_ = nullptr;
   CStatic* caption_ = nullptr;
