@@ -1,6 +1,7 @@
 #include "platform/win/ListCtrl.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -29,6 +30,9 @@ constexpr int kRowHeight = 17;
 // Room left and right of a cell's text, and between column 0's icon and its text.
 constexpr int kTextPadding = 2;
 constexpr int kIconLeft = 1;
+// The model's role for a row's tick (the toolkit's own check role would draw the toolkit's
+// indicator at the toolkit's size; the list draws its own in kListTickBoxWidth pixels).
+constexpr int kTickedRole = Qt::UserRole + 1;
 
 Qt::Alignment AlignmentOf(int format) {
   if (format == LVCFMT_RIGHT) return Qt::AlignRight | Qt::AlignVCenter;
@@ -120,6 +124,10 @@ class ListDelegate : public QStyledItemDelegate {
   explicit ListDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
+
+ private:
+  // Draws the tick box; answers the rest of the cell.
+  static QRect DrawTickBox(QPainter* painter, const QStyleOptionViewItem& option, bool ticked);
 };
 
 // The header: the toolkit's look, or every section drawn by the list's header object.
@@ -238,6 +246,7 @@ class ListWidget : public WindowWidget {
   ListModel* model;
   QFont skinFont;
   int hoverRow = -1;
+  bool clickPending = false;
   bool wantsRowColours = false;
   std::map<int, NMLVCUSTOMDRAW> rowColours;
   // Set while the list itself takes rows away or reorders them: the rows' states do not
@@ -277,7 +286,7 @@ class ListWidget : public WindowWidget {
   // around the list, not to the view.
   bool KeyPressed(QKeyEvent* event) {
     const UINT vk = VirtualKeyFromQt(event->key());
-    if (vk != 0) list()->KeyPressed(vk);
+    if (vk != 0) list()->KeyPressed(vk, event->isAutoRepeat());
     if (list() == nullptr) return true;
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -291,8 +300,9 @@ class ListWidget : public WindowWidget {
     return false;
   }
 
-  // The rows' area: the start of a paint, presses, the right button's release (the context
-  // menu, as a window asks for it), double clicks and the row under the mouse.
+  // The rows' area: the start of a paint, presses, the left button's release (a click) and
+  // the right button's (the context menu, as a window asks for it), double clicks and the
+  // row under the mouse.
   void RowsEvent(QEvent* event) {
     switch (event->type()) {
       case QEvent::Paint:
@@ -301,17 +311,18 @@ class ListWidget : public WindowWidget {
         return;
       case QEvent::MouseButtonPress:
         view->pressPoint = static_cast<QMouseEvent*>(event)->position().toPoint();
+        clickPending = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
         return;
       case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
           ContextMenuAt(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+          Released(static_cast<QMouseEvent*>(event));
         return;
       case QEvent::MouseButtonDblClick:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-          const QPoint p =
-              view->viewport()->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint());
-          list()->DoubleClicked(POINT{p.x(), p.y()});
-        }
+        clickPending = false;
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+          LeftClicked(static_cast<QMouseEvent*>(event), NM_DBLCLK);
         return;
       case QEvent::MouseMove:
         SetHoverRow(view->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).row());
@@ -322,6 +333,21 @@ class ListWidget : public WindowWidget {
       default:
         return;
     }
+  }
+
+  // A release is a click when it ends a press of its own (not the second of a double
+  // click) that did not move as far as a drag.
+  void Released(const QMouseEvent* event) {
+    const bool click =
+        clickPending && (event->position().toPoint() - view->pressPoint).manhattanLength() <
+                            QApplication::startDragDistance();
+    clickPending = false;
+    if (click) LeftClicked(event, NM_CLICK);
+  }
+
+  void LeftClicked(const QMouseEvent* event, UINT code) {
+    const QPoint p = view->viewport()->mapTo(this, event->position().toPoint());
+    list()->Clicked(POINT{p.x(), p.y()}, code);
   }
 
   void ContextMenuAt(const QPoint& global) {
@@ -377,6 +403,9 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(AlignmentOf(formats[static_cast<size_t>(index.column())]));
+    case kTickedRole:
+      if (index.column() != 0 || (list->GetExtendedStyle() & LVS_EX_CHECKBOXES) == 0) return {};
+      return list->GetItemTicked(index.row());
     case Qt::BackgroundRole:
       return RowColour(index.row(), false);
     case Qt::ForegroundRole:
@@ -411,11 +440,36 @@ void ListModel::Reorder(const std::vector<int>& order) {
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+// A row's tick box: the style's item check indicator in the cell's first pixels.
+QRect ListDelegate::DrawTickBox(QPainter* painter, const QStyleOptionViewItem& option,
+                                bool ticked) {
+  const int box = kListTickBoxWidth - 1;
+  const QRect cell = option.rect;
+  QStyleOptionViewItem tick(option);
+  tick.rect = QRect(cell.left() + 1, cell.top() + (cell.height() - box) / 2, box, box);
+  tick.state = (tick.state & ~(QStyle::State_On | QStyle::State_Off)) |
+               (ticked ? QStyle::State_On : QStyle::State_Off);
+  const QWidget* view = option.widget;
+  view->style()->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &tick, painter, view);
+  return cell.adjusted(kListTickBoxWidth + kTextPadding, 0, 0, 0);
+}
+
 void ListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
   auto* widget = static_cast<ListWidget*>(option.widget->parentWidget());
   const CListCtrl* list = widget->list();
   const win::ControlSkin* skin = list != nullptr ? list->skin() : nullptr;
+  const QVariant ticked = index.data(kTickedRole);
+  if (skin == nullptr && ticked.isValid()) {
+    // The row's background under the box, then the toolkit's cell beside it.
+    QStyleOptionViewItem cell(option);
+    initStyleOption(&cell, index);
+    const QWidget* view = option.widget;
+    view->style()->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, view);
+    cell.rect = DrawTickBox(painter, cell, ticked.toBool());
+    view->style()->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+    return;
+  }
   if (skin == nullptr) {
     QStyledItemDelegate::paint(painter, option, index);
     return;
@@ -437,6 +491,7 @@ void ListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   painter->save();
   painter->fillRect(cell, background);
   QRect textArea = cell.adjusted(kTextPadding, 0, -kTextPadding, 0);
+  if (ticked.isValid()) textArea.setLeft(DrawTickBox(painter, option, ticked.toBool()).left());
   const QVariant icon = index.data(Qt::DecorationRole);
   if (icon.isValid()) {
     const int size = shell::kSmallIconSize;
@@ -632,6 +687,16 @@ int CListCtrl::GetItemImage(int row) const {
   return info.iImage;
 }
 
+bool CListCtrl::GetItemTicked(int row) const {
+  if ((extendedStyle_ & LVS_EX_CHECKBOXES) == 0 || row < 0 || row >= GetItemCount()) return false;
+  NMLVDISPINFO info;
+  info.mask = LVIF_STATE;
+  info.iItem = row;
+  info.lParam = GetItemData(row);
+  const_cast<CListCtrl*>(this)->Notify(info, LVN_GETDISPINFO);
+  return info.ticked;
+}
+
 Cp932String CListCtrl::AskText(int row, int column, LPARAM value) {
   NMLVDISPINFO info;
   info.iItem = row;
@@ -657,17 +722,18 @@ void CListCtrl::StateChanged(int row, UINT oldState, UINT newState) {
   Notify(change, LVN_ITEMCHANGED);
 }
 
-void CListCtrl::KeyPressed(UINT vk) {
+void CListCtrl::KeyPressed(UINT vk, bool repeated) {
   NMLVKEYDOWN key;
   key.wVKey = static_cast<WORD>(vk);
+  key.flags = repeated ? KF_REPEAT : 0;
   Notify(key, LVN_KEYDOWN);
 }
 
-void CListCtrl::DoubleClicked(POINT point) {
+void CListCtrl::Clicked(POINT point, UINT code) {
   NMITEMACTIVATE click;
   click.iItem = HitTest(point, &click.iSubItem);
   click.ptAction = point;
-  Notify(click, NM_DBLCLK);
+  Notify(click, code);
 }
 
 void CListCtrl::DragBegun(int row, POINT point) {

@@ -6,9 +6,9 @@
 // for the text, and for column 0's icon when the list shows the system's small icons
 // (WM_NOTIFY with LVN_GETDISPINFO). It tells the parent of header clicks (LVN_COLUMNCLICK),
 // of each row's focus and selection changes (LVN_ITEMCHANGED), of keys (LVN_KEYDOWN), of a
-// drag of rows (LVN_BEGINDRAG) and of double clicks (NM_DBLCLK), asks it for row colours
-// while painting (NM_CUSTOMDRAW), and passes WM_CONTEXTMENU up to it as the system's default
-// handling does. A skin paints the rows in the album's colours, and a header object may
+// drag of rows (LVN_BEGINDRAG) and of clicks and double clicks (NM_CLICK, NM_DBLCLK), asks it for
+// row colours while painting (NM_CUSTOMDRAW), and passes WM_CONTEXTMENU up to it as the system's
+// default handling does. A skin paints the rows in the album's colours, and a header object may
 // take over drawing the header. Inside a dialog, Enter presses the parent's default button
 // (DM_GETDEFID) and Escape sends IDCANCEL, as the dialog manager does for a list.
 #pragma once
@@ -34,6 +34,7 @@ struct NMHDR {
   UINT code = 0;
 };
 
+constexpr UINT NM_CLICK = static_cast<UINT>(-2);
 constexpr UINT NM_DBLCLK = static_cast<UINT>(-3);
 constexpr UINT NM_CUSTOMDRAW = static_cast<UINT>(-12);
 constexpr UINT LVN_ITEMCHANGED = static_cast<UINT>(-101);
@@ -50,12 +51,17 @@ constexpr UINT LVIS_SELECTED = 0x2;
 // multi-select unless made single-select, this one the other way round, so that dialogs
 // keep their one selected row.
 constexpr DWORD LVS_EX_GRIDLINES = 0x1;
+// A tick box in the first pixels of every row (kListTickBoxWidth wide), ticked as the parent
+// answers a display request for LVIF_STATE; a click on it reaches the parent as NM_CLICK.
+constexpr DWORD LVS_EX_CHECKBOXES = 0x4;
+constexpr int kListTickBoxWidth = 11;
 constexpr DWORD LVS_EX_FULLROWSELECT = 0x20;
 constexpr DWORD LVS_EX_MULTISELECT = 0x10000000;
 
 // What a display request asks for.
 constexpr UINT LVIF_TEXT = 0x1;
 constexpr UINT LVIF_IMAGE = 0x2;
+constexpr UINT LVIF_STATE = 0x8;
 
 // Custom drawing: the stages, the answers and the colour that leaves the default.
 constexpr DWORD CDDS_PREPAINT = 0x1;
@@ -80,21 +86,26 @@ struct NMLISTVIEW : NMHDR {
   POINT ptAction{};
 };
 
-// A double click: the row and column under the point (-1 for none) and the point, in the
-// list's client coordinates.
+// A click or double click of the left button: the row and column under the point (-1 for
+// none) and the point, in the list's client coordinates.
 struct NMITEMACTIVATE : NMHDR {
   int iItem = -1;
   int iSubItem = -1;
   POINT ptAction{};
 };
 
-// A key pressed in the list (the platform's virtual key code).
+// A key pressed in the list: the platform's virtual key code, and in the flags the key's
+// state as a key message carries it in its high word (KF_REPEAT when the key was down
+// already: the keyboard's auto-repeat).
+constexpr UINT KF_REPEAT = 0x4000;
 struct NMLVKEYDOWN : NMHDR {
   WORD wVKey = 0;
+  UINT flags = 0;
 };
 
 // The request for one cell's text and, in column 0 of a list showing icons, its icon's
-// index in the system image list; the parent writes what the mask asks for.
+// index in the system image list, or in a list with tick boxes whether the row is ticked;
+// the parent writes what the mask asks for.
 struct NMLVDISPINFO : NMHDR {
   UINT mask = LVIF_TEXT;
   int iItem = 0;
@@ -102,6 +113,7 @@ struct NMLVDISPINFO : NMHDR {
   LPARAM lParam = 0;
   Cp932String text;
   int iImage = -1;
+  bool ticked = false;
 };
 
 // Custom drawing: before each paint (CDDS_PREPAINT), then, when the parent answered
@@ -155,6 +167,8 @@ class CListCtrl : public CWnd {
   Cp932String GetItemText(int row, int column) const;
   // Column 0's icon as the parent supplies it; -1 without one or when the list shows none.
   int GetItemImage(int row) const;
+  // The row's tick as the parent supplies it; false in a list without tick boxes.
+  bool GetItemTicked(int row) const;
 
   DWORD GetExtendedStyle() const { return extendedStyle_; }
   void SetExtendedStyle(DWORD style);
@@ -221,8 +235,8 @@ class CListCtrl : public CWnd {
   void StateChanged(int row, UINT oldState, UINT newState);
   void ApplySortArrow();
   void PressDefaultButton();
-  void KeyPressed(UINT vk);
-  void DoubleClicked(POINT point);
+  void KeyPressed(UINT vk, bool repeated);
+  void Clicked(POINT point, UINT code);
   void DragBegun(int row, POINT point);
   // The custom draw requests of one paint: whether the parent wants each row's, and a row's
   // colours.

@@ -33,6 +33,7 @@ void TickedPhotoList::Fill(CListCtrl* list, std::function<void()> ticksChanged) 
       if ((item->selected() != 0) == (pass == 0)) shown_.Add(item);
   int row = 0;
   for (CImageItem* item : shown_.items()) list_->InsertItem(row++, reinterpret_cast<LPARAM>(item));
+  list_->SetExtendedStyle(list_->GetExtendedStyle() | LVS_EX_CHECKBOXES);
   if (ticksChanged_) ticksChanged_();
 }
 
@@ -63,8 +64,10 @@ LRESULT TickedPhotoList::OnNotify(NMHDR* header, CWnd* dialog) {
   switch (header->code) {
     case LVN_GETDISPINFO: {
       auto* info = static_cast<NMLVDISPINFO*>(header);
-      if (const CImageItem* item = ItemOf(info->lParam))
-        info->text = CellText(*item, info->iSubItem);
+      const CImageItem* item = ItemOf(info->lParam);
+      if (item == nullptr) return 0;
+      if ((info->mask & LVIF_TEXT) != 0) info->text = CellText(*item, info->iSubItem);
+      if ((info->mask & LVIF_STATE) != 0) info->ticked = item->selected() != 0;
       return 0;
     }
     case NM_CUSTOMDRAW: {
@@ -75,11 +78,17 @@ LRESULT TickedPhotoList::OnNotify(NMHDR* header, CWnd* dialog) {
       return 0;
     }
     case LVN_KEYDOWN: {
-      const WORD key = static_cast<NMLVKEYDOWN*>(header)->wVKey;
-      if (key == VK_SPACE) ToggleHighlighted();
+      const auto* down = static_cast<NMLVKEYDOWN*>(header);
+      const WORD key = down->wVKey;
+      // A held Space would flicker the ticks on and off.
+      if (key == VK_SPACE && (down->flags & KF_REPEAT) == 0) ToggleHighlighted();
       if (key == 'A' && GetKeyState(VK_CONTROL) < 0) HighlightAll();
       return 0;
     }
+    case NM_CLICK:
+      if (OnTickBox(*static_cast<NMITEMACTIVATE*>(header)))
+        Toggle(static_cast<NMITEMACTIVATE*>(header)->iItem);
+      return 0;
     case NM_DBLCLK:
       Toggle(list_->GetFocusedItem());
       return 0;
@@ -92,6 +101,12 @@ LRESULT TickedPhotoList::OnNotify(NMHDR* header, CWnd* dialog) {
     default:
       return 0;
   }
+}
+
+bool TickedPhotoList::OnTickBox(const NMITEMACTIVATE& click) const {
+  RECT cell{};
+  if (click.iItem < 0 || !list_->GetSubItemRect(click.iItem, 0, &cell)) return false;
+  return click.ptAction.x >= cell.left && click.ptAction.x < cell.left + kListTickBoxWidth;
 }
 
 Cp932String TickedPhotoList::CellText(const CImageItem& item, int column) {

@@ -2,7 +2,8 @@
 // view first (they start ticked), then the others. A tick is the photo's selection mark;
 // Space ticks or unticks the highlighted rows, a double click one row, Ctrl+A highlights
 // every row; the headers sort by name or by date (a second click turns the order round);
-// unticked rows are grey. The dialog shows the focused photo's thumbnail beside the list.
+// a click on a row's tick box ticks or unticks it; unticked rows are grey. The dialog shows the
+// focused photo's thumbnail beside the list.
 #pragma once
 
 #include <functional>
@@ -35,6 +36,8 @@ class TickedPhotoList {
   static Cp932String CellText(const CImageItem& item, int column);
 
  private:
+  bool OnTickBox(const NMITEMACTIVATE& click) const;
+
   CImageItems& view_;
   CImageItems shown_{false};
   CListCtrl* list_ = nullptr;

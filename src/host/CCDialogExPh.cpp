@@ -1,7 +1,9 @@
 #include "host/CCDialogExPh.h"
 
 #include "host/CHarboPhotoApp.h"
+#include "host/CMainFrame.h"
 #include "host/SuiteRegistry.h"
+#include "resources/CommandIds.h"
 #include "resources/DialogTemplates.h"
 
 intptr_t CCDialogExPh::DoModal() {
@@ -27,6 +29,10 @@ CWnd* CCDialogExPh::Control(UINT id) const {
   for (const auto& control : controls_)
     if (control->GetDlgCtrlID() == id) return control.get();
   return nullptr;
+}
+
+void CCDialogExPh::OnHelp() {
+  if (CMainFrame* frame = MainFrame()) frame->SendMessage(WM_COMMAND, cmd::kHelp, 0);
 }
 
 int AlbumMessageBox(const Cp932String& text, UINT type, HWND owner) {

@@ -19,6 +19,8 @@ class CCDialogExPh : public CDialog {
   BOOL OnInitDialog() override;
   // The control made from the layout with this id, or null.
   CWnd* Control(UINT id) const;
+  // A help button: the album's help, as its help command opens it.
+  void OnHelp();
 
  private:
   std::vector<std::unique_ptr<CWnd>> controls_;

@@ -33,7 +33,11 @@ constexpr int kPreviewSize =
 const MessageMap<CDlgImageUpdate>& CDlgImageUpdate::GetMessageMap() {
   static const MessageMap<CDlgImageUpdate> map{
       .messages = {{WM_NOTIFY, &CDlgImageUpdate::OnNotify}},
-      .commands = {{res::kControlUpdateResize, &CDlgImageUpdate::OnResizeClicked}},
+      .commands =
+          {
+              {res::kControlUpdateResize, &CDlgImageUpdate::OnResizeClicked},
+              {res::kControlUpdateHelp, &CDlgImageUpdate::OnHelp},
+          },
       .updates = {},
   };
   return map;

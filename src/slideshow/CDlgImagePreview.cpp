@@ -3,11 +3,9 @@
 #include <algorithm>
 
 #include "host/CHarboPhotoApp.h"
-#include "host/CMainFrame.h"
 #include "images/CImageItems.h"
 #include "platform/gdi/CDC.h"
 #include "platform/win/SystemMetrics.h"
-#include "resources/CommandIds.h"
 #include "resources/DialogTemplates.h"
 #include "slideshow/CDlgImagePreviewSetting.h"
 
@@ -262,10 +260,6 @@ void CDlgImagePreview::OpenSettings() {
   settings_ = dialog.settings();
   Relayout();
   UpdateButtons();
-}
-
-void CDlgImagePreview::OnHelp() {
-  if (CMainFrame* frame = MainFrame()) frame->SendMessage(WM_COMMAND, cmd::kHelp, 0);
 }
 
 void CDlgImagePreview::Enable(UINT id, bool on) {

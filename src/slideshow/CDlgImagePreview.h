@@ -71,7 +71,6 @@ class CDlgImagePreview : public CCDialogExPh {
   void OnZoomOut() { ZoomOut(); }
   void OnZoomIn() { ZoomIn(); }
   void OnSettings() { OpenSettings(); }
-  void OnHelp();
 
   int Step() const;
   int Shown() const { return settings_.viewCount; }

@@ -42,6 +42,7 @@ const MessageMap<CDlgImageExport>& CDlgImageExport::GetMessageMap() {
           {
               {res::kControlExportBrowse, &CDlgImageExport::OnBrowse},
               {res::kControlExportStart, &CDlgImageExport::OnStart},
+              {res::kControlExportHelp, &CDlgImageExport::OnHelp},
           },
       .updates = {},
   };

@@ -39,6 +39,7 @@ const MessageMap<CDlgImageImport>& CDlgImageImport::GetMessageMap() {
           {
               {res::kControlImportInsert, &CDlgImageImport::OnInsert},
               {res::kControlImportRemove, &CDlgImageImport::OnRemove},
+              {res::kControlImportHelp, &CDlgImageImport::OnHelp},
           },
       .updates = {},
   };

@@ -29,7 +29,8 @@ class ListParent : public CWnd {
   std::vector<int> clickedColumns;
   std::vector<NMLISTVIEW> changes;
   std::vector<WORD> commands;
-  std::vector<WORD> keys;
+  std::vector<NMLVKEYDOWN> keys;
+  std::vector<NMITEMACTIVATE> clicks;
   std::vector<NMITEMACTIVATE> doubleClicks;
   std::vector<NMLISTVIEW> drags;
   std::vector<std::pair<WPARAM, LPARAM>> contextMenus;
@@ -55,6 +56,7 @@ class ListParent : public CWnd {
         info->text = std::to_string(info->iItem) + "/" + std::to_string(info->iSubItem) + "/" +
                      std::to_string(info->lParam);
         if ((info->mask & LVIF_IMAGE) != 0) info->iImage = icon;
+        if ((info->mask & LVIF_STATE) != 0) info->ticked = info->lParam % 2 == 1;
         return 0;
       }
       case LVN_COLUMNCLICK:
@@ -64,7 +66,10 @@ class ListParent : public CWnd {
         changes.push_back(*static_cast<NMLISTVIEW*>(header));
         return 0;
       case LVN_KEYDOWN:
-        keys.push_back(static_cast<NMLVKEYDOWN*>(header)->wVKey);
+        keys.push_back(*static_cast<NMLVKEYDOWN*>(header));
+        return 0;
+      case NM_CLICK:
+        clicks.push_back(*static_cast<NMITEMACTIVATE*>(header));
         return 0;
       case NM_DBLCLK:
         doubleClicks.push_back(*static_cast<NMITEMACTIVATE*>(header));
@@ -261,13 +266,28 @@ TEST_F(ListControl, AMultiSelectListSelectsRowsAsADesktopListAndTellsEachRowsCha
 TEST_F(ListControl, TellsTheParentOfKeysDoubleClicksDragsAndTheContextMenu) {
   ShowMultiSelect();
   QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+  QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QString(" "), true);
   QCoreApplication::sendEvent(View(), &del);
-  EXPECT_EQ(parent_.keys, std::vector<WORD>{VK_DELETE});
+  QCoreApplication::sendEvent(View(), &held);
+  ASSERT_EQ(parent_.keys.size(), 2u);
+  EXPECT_EQ(parent_.keys[0].wVKey, VK_DELETE);
+  EXPECT_EQ(parent_.keys[0].flags, 0u);
+  EXPECT_EQ(parent_.keys[1].wVKey, VK_SPACE);
+  EXPECT_EQ(parent_.keys[1].flags, KF_REPEAT) << "a held key says so";
+
+  // A click is told on release, once; the second click of a double click is not a click.
+  Click(3);
+  ASSERT_EQ(parent_.clicks.size(), 1u);
+  EXPECT_EQ(parent_.clicks[0].iItem, 3);
+  Mouse(QEvent::MouseButtonPress, 2, 1);
+  Mouse(QEvent::MouseButtonRelease, 2, 1);
 
   Mouse(QEvent::MouseButtonDblClick, 2, 1);
   ASSERT_EQ(parent_.doubleClicks.size(), 1u);
   EXPECT_EQ(parent_.doubleClicks[0].iItem, 2);
   EXPECT_EQ(parent_.doubleClicks[0].iSubItem, 1);
+  Mouse(QEvent::MouseButtonRelease, 2, 1);
+  EXPECT_EQ(parent_.clicks.size(), 2u);
   RECT cell{};
   ASSERT_TRUE(list_.GetSubItemRect(2, 1, &cell));
   const POINT at = parent_.doubleClicks[0].ptAction;
@@ -285,7 +305,9 @@ TEST_F(ListControl, TellsTheParentOfKeysDoubleClicksDragsAndTheContextMenu) {
   ASSERT_EQ(parent_.drags.size(), 1u);
   EXPECT_EQ(parent_.drags[0].iItem, 4);
   EXPECT_EQ(parent_.drags[0].lParam, 14);
+  const size_t clicks = parent_.clicks.size();
   Mouse(QEvent::MouseButtonRelease, 4, 0, Qt::LeftButton, Qt::NoModifier, QPoint(40, 0));
+  EXPECT_EQ(parent_.clicks.size(), clicks) << "the end of a drag is no click";
 
   // The right button's release asks for the menu at its screen point, as a window does.
   Mouse(QEvent::MouseButtonPress, 1, 0, Qt::RightButton);
@@ -327,6 +349,22 @@ TEST_F(ListControl, PaintsInItsSkinWithTheParentsRowColoursIconsAndAnOwnerDrawnH
   EXPECT_EQ(shot.pixelColor(130, 4).rgb() & 0xFFFFFF, 0x00FF00u) << "in the second section";
   EXPECT_EQ(list_.GetItemImage(0), parent_.icon);
   EXPECT_TRUE(View()->model()->index(0, 0).data(Qt::DecorationRole).isValid());
+}
+
+TEST_F(ListControl, DrawsEachRowsTickBoxAsTheParentTicksIt) {
+  ShowMultiSelect();
+  list_.SetExtendedStyle(list_.GetExtendedStyle() | LVS_EX_CHECKBOXES);
+  EXPECT_FALSE(list_.GetItemTicked(0));
+  EXPECT_TRUE(list_.GetItemTicked(1));
+  const QImage shot = QtBridge::WidgetOf(&list_)->grab().toImage();
+  auto box = [&](int row) {
+    RECT r{};
+    list_.GetSubItemRect(row, 0, &r);
+    return shot.copy(r.left, r.top, kListTickBoxWidth, r.bottom - r.top);
+  };
+  EXPECT_NE(box(0), box(1)) << "ticked and unticked boxes differ";
+  EXPECT_EQ(box(0), box(2));
+  EXPECT_EQ(box(1), box(3));
 }
 
 TEST(ProgressControl, HoldsItsPositionInsideTheRange) {

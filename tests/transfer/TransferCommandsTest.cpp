@@ -155,25 +155,46 @@ TEST_F(TransferCommands, ExportCountsFailedCopiesAndRefusesAFolderItCannotMake) 
   EXPECT_EQ(boxes_[0].text,
             "指定されたフォルダにエクスポートできません。\r\nフォルダを設定しなおしてください。");
 
-  // Ctrl+A and Space in the list untick every photo, in the view as well.
+  // Ctrl+A and Space in the list untick every photo, in the view as well; Space held down
+  // does not tick them again. A click on a row's tick box ticks it, a click beside it not.
+  // The help button asks for the album's help (the test has no help file).
   boxes_.clear();
+  std::vector<int> ticked;
   win::SetDialogResponder([&](CDialog& dialog) -> intptr_t {
     auto& d = dynamic_cast<CDlgImageExport&>(dialog);
-    for (UINT key : {UINT{'A'}, VK_SPACE}) {
+    CListCtrl& list = *d.list();
+    auto notify = [&](NMHDR& header, UINT code) {
+      header.hwndFrom = &list;
+      header.idFrom = res::kControlExportList;
+      header.code = code;
+      d.SendMessage(WM_NOTIFY, res::kControlExportList, reinterpret_cast<LPARAM>(&header));
+    };
+    for (UINT key : {UINT{'A'}, UINT{VK_SPACE}, UINT{VK_SPACE}}) {
       NMLVKEYDOWN down;
-      down.hwndFrom = d.list();
-      down.idFrom = res::kControlExportList;
-      down.code = LVN_KEYDOWN;
       down.wVKey = static_cast<WORD>(key);
+      down.flags = ticked.size() == 2 ? KF_REPEAT : 0;
       win::SetKeyModifiersForTest(false, key == 'A', false);
-      d.SendMessage(WM_NOTIFY, res::kControlExportList, reinterpret_cast<LPARAM>(&down));
+      notify(down, LVN_KEYDOWN);
+      ticked.push_back(MainFrame()->items().SelectedCount());
     }
     win::ClearKeyModifiersForTest();
+    for (int x : {3, 30, 3}) {
+      RECT cell{};
+      list.GetSubItemRect(0, 0, &cell);
+      NMITEMACTIVATE click;
+      click.iItem = 0;
+      click.ptAction = POINT{cell.left + x, cell.top + 2};
+      notify(click, NM_CLICK);
+      ticked.push_back(list.GetItemTicked(0) ? 1 : 0);
+    }
+    d.SendMessage(WM_COMMAND, MAKEWPARAM(res::kControlExportHelp, BN_CLICKED), 0);
     d.SendMessage(WM_COMMAND, MAKEWPARAM(res::kControlExportStart, BN_CLICKED), 0);
     return IDCANCEL;
   });
   Command(cmd::kExport);
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"写真を選択してください。"});
+  EXPECT_EQ(ticked, (std::vector<int>{2, 0, 0, 1, 1, 0}));
+  EXPECT_EQ(BoxTexts(),
+            (std::vector<std::string>{"ファイルが見つかりません。", "写真を選択してください。"}));
   EXPECT_EQ(MainFrame()->items().SelectedCount(), 0);
 }
 
