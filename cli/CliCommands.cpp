@@ -17,9 +17,12 @@ const std::vector<CliCommand>& CliCommandTable() {
        &RunExport},
       {"list", "list [--sort name|date|size|memo [--descending]]", true, &RunList},
       {"search",
-       "search [--name K] [--memo K] [--from YYYYMMDD] [--to YYYYMMDD] [--min-kb N] [--max-kb N] "
+       "search [--name K] [--memo K] [--within week|month|year | --until DATE | --since DATE | "
+       "--between DATE DATE] [--size-at-most KB | --size-at-least KB | --size-between KB KB] "
        "[--photos] [--movies]",
        true, &RunSearch},
+      {"rename", "rename NAME_OR_PATH NEW_NAME", true, &RunRename},
+      {"memo", "memo NAME_OR_PATH TEXT", true, &RunMemo},
       {"db-dump", "db-dump FILE", false, &RunDbDump},
       {"db-check", "db-check FILE", false, &RunDbCheck},
       {"shot",

@@ -28,6 +28,8 @@ int RunImport(CliSession& session, const std::vector<std::string>& args);
 int RunExport(CliSession& session, const std::vector<std::string>& args);
 int RunList(CliSession& session, const std::vector<std::string>& args);
 int RunSearch(CliSession& session, const std::vector<std::string>& args);
+int RunRename(CliSession& session, const std::vector<std::string>& args);
+int RunMemo(CliSession& session, const std::vector<std::string>& args);
 int RunDbDump(CliSession& session, const std::vector<std::string>& args);
 int RunDbCheck(CliSession& session, const std::vector<std::string>& args);
 int RunShot(CliSession& session, const std::vector<std::string>& args);

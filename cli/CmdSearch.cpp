@@ -1,140 +1,132 @@
+// harbo-album search: the search dialog's conditions as options, turned into a search with
+// the dialog's own code (the same checks, messages and date arithmetic); the hits, one
+// record a line, then the dialog's report line.
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
+#include "browse/SearchConditions.h"
 #include "cli/CliAlbum.h"
 #include "cli/CliCommands.h"
-#include "library/PhotoKind.h"
 
 namespace {
 
-constexpr size_t kMaxNameBytes = 90;
-constexpr size_t kMaxMemoBytes = 511;
-constexpr size_t kKeywordBytes = 255;
-constexpr long kMaxKb = 99999;
-
-struct Date {
-  int16_t year, month, day;
-};
-
-struct Options {
-  std::optional<Cp932String> name, memo;
-  std::optional<Date> from, to;
-  std::optional<long> minKb, maxKb;
-  bool photos = false, movies = false;
-};
-
-int Refuse(const char* utf8) {
-  std::fprintf(stderr, "harbo-album: %s\n", utf8);
+int Refuse(const std::string& utf8) {
+  std::fprintf(stderr, "harbo-album: %s\n", utf8.c_str());
   return 2;
 }
 
-// YYYYMMDD within the dates the search dialog's pickers accept.
-std::optional<Date> ParseDate(const std::string& text) {
+// YYYY-MM-DD, YYYY/MM/DD or YYYYMMDD: a day the dialog's pickers offer (1900 to 2999).
+std::optional<search::Date> ParseDate(std::string text) {
+  std::erase_if(text, [](char c) { return c == '-' || c == '/'; });
   if (text.size() != 8 || text.find_first_not_of("0123456789") != std::string::npos)
     return std::nullopt;
   const int n = std::atoi(text.c_str());
-  const Date d{static_cast<int16_t>(n / 10000), static_cast<int16_t>(n / 100 % 100),
-               static_cast<int16_t>(n % 100)};
-  if (d.year < 1900 || d.year > 2999 || d.month < 1 || d.month > 12 || d.day < 1 || d.day > 31)
-    return std::nullopt;
+  const search::Date d{static_cast<int16_t>(n / 10000), static_cast<int16_t>(n / 100 % 100),
+                       static_cast<int16_t>(n % 100)};
+  const std::chrono::year_month_day day{std::chrono::year{d.year},
+                                        std::chrono::month{static_cast<unsigned>(d.month)},
+                                        std::chrono::day{static_cast<unsigned>(d.day)}};
+  if (d.year < 1900 || d.year > 2999 || !day.ok()) return std::nullopt;
   return d;
 }
 
-std::optional<long> ParseKb(const std::string& text) {
-  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 5)
+class OptionReader {
+ public:
+  explicit OptionReader(const std::vector<std::string>& args) : args_(args) {}
+
+  // Reads every option into the conditions; the reason when one is wrong.
+  std::optional<std::string> Read(search::Conditions& c) {
+    c.name = c.memo = c.photos = false;
+    for (i_ = 0; i_ < args_.size(); ++i_)
+      if (std::optional<std::string> error = ReadOne(c)) return error;
+    if (!c.photos && !c.movies) c.photos = true;  // as the dialog first offers
     return std::nullopt;
-  return std::atol(text.c_str());
-}
-
-// Reads the options; an error text when one is wrong.
-const char* ParseOptions(const std::vector<std::string>& args, Options& o) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--photos")
-      o.photos = true;
-    else if (a == "--movies")
-      o.movies = true;
-    else if (i + 1 >= args.size())
-      return "an option without its value, or an unknown option";
-    else if (a == "--name" || a == "--memo") {
-      Cp932String text;
-      if (!cli::ToCp932(args[++i], &text)) return "a keyword without code page 932 form";
-      (a == "--name" ? o.name : o.memo) = text;
-    } else if (a == "--from" || a == "--to") {
-      if (!((a == "--from" ? o.from : o.to) = ParseDate(args[++i])))
-        return "a date is not YYYYMMDD";
-    } else if (a == "--min-kb" || a == "--max-kb") {
-      if (!((a == "--min-kb" ? o.minKb : o.maxKb) = ParseKb(args[++i])))
-        return "数字を入力してください。(0から99999まで)";
-    } else {
-      return "unknown option";
-    }
   }
-  // Without a choice the search looks for photos, as the search dialog first does.
-  if (!o.photos && !o.movies) o.photos = true;
-  return nullptr;
-}
 
-void PutDate(int16_t* field, const Date& d) {
-  const int16_t values[3] = {d.year, d.month, d.day};
-  std::memcpy(field, values, sizeof values);
-}
+ private:
+  std::optional<std::string> ReadOne(search::Conditions& c) {
+    const std::string& a = args_[i_];
+    if (a == "--photos") return c.photos = true, std::nullopt;
+    if (a == "--movies") return c.movies = true, std::nullopt;
+    if (a == "--name" || a == "--memo")
+      return Keywords(a == "--name" ? c.nameText : c.memoText, a == "--name" ? c.name : c.memo);
+    if (a == "--within") return Within(c);
+    if (a == "--until" || a == "--since" || a == "--between") return Dates(a, c);
+    if (a == "--size-at-most" || a == "--size-at-least" || a == "--size-between")
+      return Sizes(a, c);
+    return "unknown option " + a;
+  }
 
-// The dates as the dialog sets them: up to a date, from a date on, or between two.
-void SetDates(const Options& o, SearchCriteria& c) {
-  Date from = o.from.value_or(Date{1900, 1, 1});
-  Date to = o.to.value_or(Date{2099, 12, 31});
-  const auto number = [](const Date& d) { return (d.year * 100 + d.month) * 100 + d.day; };
-  if (o.from && o.to && number(from) > number(to)) std::swap(from, to);
-  PutDate(c.earliest, from);
-  PutDate(c.latest, to);
-}
+  const std::string* Next() { return i_ + 1 < args_.size() ? &args_[++i_] : nullptr; }
 
-// The sizes as the dialog sets them: at most, at least, or between two, in KB.
-void SetSizes(const Options& o, SearchCriteria& c) {
-  long smallest = o.minKb.value_or(0) * 1024;
-  long largest = o.maxKb ? *o.maxKb * 1024 : 0;
-  if (o.minKb && o.maxKb && smallest > largest) std::swap(smallest, largest);
-  c.smallestSize = static_cast<int32_t>(smallest);
-  c.largestSize = static_cast<int32_t>(largest);
-}
+  std::optional<std::string> Keywords(Cp932String& text, bool& on) {
+    const std::string* value = Next();
+    if (value == nullptr) return "--name and --memo take the keywords";
+    if (!cli::ToCp932(*value, &text)) return "keywords without a code page 932 form";
+    on = true;
+    return std::nullopt;
+  }
 
-void SetKeywords(char* field, const Cp932String& text) {
-  const Cp932String cut = cp932::Cut(text, kKeywordBytes);
-  std::memcpy(field, cut.data(), cut.size());
-}
+  std::optional<std::string> Within(search::Conditions& c) {
+    const std::string* span = Next();
+    c.date = true;
+    if (span != nullptr && *span == "week") return c.dateType = search::kWithinWeek, std::nullopt;
+    if (span != nullptr && *span == "month") return c.dateType = search::kWithinMonth, std::nullopt;
+    if (span != nullptr && *span == "year") return c.dateType = search::kWithinYear, std::nullopt;
+    return "--within takes week, month or year";
+  }
 
-// The criteria the search dialog builds from the same choices.
-const char* BuildCriteria(const Options& o, SearchCriteria& c) {
-  if (!o.photos && !o.movies) return "写真、ムービーの両方または、どちらかにチェックしてください。";
-  if (o.name && o.name->empty()) return "名前を入力してください。";
-  if (o.name && o.name->size() > kMaxNameBytes) return "名前は半角90文字以下で入力してください。";
-  if (o.memo && o.memo->empty()) return "メモを入力してください。";
-  if (o.memo && o.memo->size() > kMaxMemoBytes) return "メモは半角511文字以下で入力してください。";
-  if (!o.name && !o.memo && !o.from && !o.to && !o.minKb && !o.maxKb)
-    return "検索条件を設定してください。";
-  if (o.name) c.tests |= SearchCriteria::kName, SetKeywords(c.nameKeywords, *o.name);
-  if (o.memo) c.tests |= SearchCriteria::kMemo, SetKeywords(c.memoKeywords, *o.memo);
-  if (o.from || o.to) c.tests |= SearchCriteria::kDate, SetDates(o, c);
-  if (o.minKb || o.maxKb) c.tests |= SearchCriteria::kSize, SetSizes(o, c);
-  c.tests |= SearchCriteria::kKind | SearchCriteria::kSetAside;
-  c.kindMask = (o.photos ? PhotoKind::kBurstComposite | PhotoKind::kStill : 0) |
-               (o.movies ? PhotoKind::kMovie : 0);
-  c.report = 1;
-  return nullptr;
-}
+  std::optional<std::string> Dates(const std::string& a, search::Conditions& c) {
+    c.date = true;
+    c.dateType = search::kGivenDates;
+    c.dateTerm = a == "--until"   ? search::kUntil
+                 : a == "--since" ? search::kSince
+                                  : search::kBetween;
+    const std::string* first = Next();
+    const std::string* second = c.dateTerm == search::kBetween ? Next() : nullptr;
+    const auto firstDate = first != nullptr ? ParseDate(*first) : std::nullopt;
+    const auto secondDate = second != nullptr ? ParseDate(*second) : std::nullopt;
+    if (!firstDate || (c.dateTerm == search::kBetween && !secondDate))
+      return "a date is YYYY-MM-DD, from 1900 to 2999";
+    c.first = *firstDate;
+    if (secondDate) c.second = *secondDate;
+    return std::nullopt;
+  }
+
+  // The sizes go to the dialog's checks as typed, so that they refuse them in its words.
+  std::optional<std::string> Sizes(const std::string& a, search::Conditions& c) {
+    c.size = true;
+    c.sizeTerm = a == "--size-at-most"    ? search::kAtMost
+                 : a == "--size-at-least" ? search::kAtLeast
+                                          : search::kSizeBetween;
+    const std::string* first = Next();
+    const std::string* second = c.sizeTerm == search::kSizeBetween ? Next() : nullptr;
+    if (first == nullptr || (c.sizeTerm == search::kSizeBetween && second == nullptr))
+      return a + " takes its size in KB";
+    c.sizeFrom = *first;
+    c.sizeTo = second != nullptr ? *second : std::string();
+    return std::nullopt;
+  }
+
+  const std::vector<std::string>& args_;
+  size_t i_ = 0;
+};
 
 }  // namespace
 
 int RunSearch(CliSession& /*session*/, const std::vector<std::string>& args) {
-  Options options;
-  if (const char* error = ParseOptions(args, options)) return Refuse(error);
+  search::Conditions conditions;
+  if (std::optional<std::string> error = OptionReader(args).Read(conditions)) return Refuse(*error);
+  search::Histories histories;
   SearchCriteria criteria;
-  if (const char* error = BuildCriteria(options, criteria)) return Refuse(error);
+  if (const std::optional<search::Refusal> refusal =
+          search::Build(conditions, search::Today(), histories, &criteria))
+    return Refuse(cp932::ToUtf8Lossy(refusal->message));
   const CPhotoManager* library = cli::OpenLibrary();
   if (library == nullptr) return 1;
   const std::unique_ptr<CPhotoItems> found = library->Search(criteria);
   for (const CPhotoItem* item : found->items()) std::printf("%s\n", cli::RecordLine(*item).c_str());
+  std::printf("検索終了しました。検索件数は、%d件です。\n", found->count());
   return 0;
 }

@@ -2,11 +2,13 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPainter>
 #include <QResizeEvent>
 #include <algorithm>
 
 #include "platform/gdi/GdiQt.h"
+#include "platform/win/EditRules.h"
 #include "platform/win/QtText.h"
 #include "platform/win/SkinQt.h"
 #include "platform/win/WindowWidget.h"
@@ -23,7 +25,11 @@ class SkinnedBox : public QComboBox {
   SkinnedBox(QWidget* parent, const win::ControlSkin* skin) : QComboBox(parent), skin_(skin) {}
 
  protected:
-  void paintEvent(QPaintEvent* /*event*/) override {
+  void paintEvent(QPaintEvent* event) override {
+    if (isEditable()) {
+      QComboBox::paintEvent(event);
+      return;
+    }
     QPainter p(this);
     const QRect box = rect();
     p.fillRect(box, gdi::ToQColor(skin_->background));
@@ -93,7 +99,37 @@ WindowWidget* CComboBox::MakeWidget(WindowWidget* parent) {
   QObject::connect(w->box, &QComboBox::currentIndexChanged, [this] {
     if (IsWindow(this) && !settingSelection_) NotifySelChange();
   });
+  if ((style() & CBS_DROPDOWN) != 0) {
+    QComboBox* box = w->box;
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    QObject::connect(box->lineEdit(), &QLineEdit::textEdited, [this, box] {
+      win::KeepLineWithinRules(box->lineEdit(), editText_, editLimit_, false);
+    });
+    QObject::connect(box, &QComboBox::activated, [this](int index) { EditPicked(index); });
+  }
   return w;
+}
+
+void CComboBox::EditPicked(int index) {
+  QComboBox* box = BoxOf(this)->box;
+  editText_ = GetLBText(index);
+  box->lineEdit()->setText(QtText::FromCp932(editText_));
+}
+
+void CComboBox::SetEditText(const Cp932String& text) {
+  editText_ = text;
+  if (widget() != nullptr && BoxOf(this)->box->isEditable())
+    BoxOf(this)->box->lineEdit()->setText(QtText::FromCp932(text));
+}
+
+void CComboBox::SetEditSel(int start, int end) {
+  if (widget() == nullptr || !BoxOf(this)->box->isEditable()) return;
+  QLineEdit* line = BoxOf(this)->box->lineEdit();
+  const int length = static_cast<int>(line->text().size());
+  const int from = std::clamp(start, 0, length);
+  const int to = end < 0 ? length : std::clamp(end, from, length);
+  line->setSelection(from, to - from);
 }
 
 bool CComboBox::Create(DWORD style, const RECT& rect, HWND parent, UINT id) {

@@ -2,12 +2,19 @@
 // it, each a code page 932 text with a value. A choice the user makes reaches the parent as
 // WM_COMMAND with the box's id and CBN_SELCHANGE; a selection the program sets does not.
 // The box and its list are drawn with the skin it is given.
+//
+// Made with CBS_DROPDOWN the box holds an edit instead of the chosen item's text: the user
+// types a text or picks one of the items into it. The edit keeps the rules of an edit
+// (code page 932, a byte limit).
 #pragma once
+
+#include <cstddef>
 
 #include "platform/win/ControlSkin.h"
 #include "platform/win/Wnd.h"
 
 constexpr int CB_ERR = -1;
+constexpr DWORD CBS_DROPDOWN = 0x2;
 
 class CComboBox : public CWnd {
  public:
@@ -32,6 +39,14 @@ class CComboBox : public CWnd {
   int SetItemData(int index, uintptr_t value);
   // Chooses an item as the user does: the parent is told when the choice changed.
   void SelectAsUser(int index);
+
+  // The edit of a CBS_DROPDOWN box: its text, its byte limit (0: any) and its selection
+  // (end -1: up to the end of the text). Without an edit the text is empty.
+  Cp932String GetEditText() const { return editText_; }
+  void SetEditText(const Cp932String& text);
+  void LimitText(size_t bytes) { editLimit_ = bytes; }
+  void SetEditSel(int start, int end);
+
   void SetSkin(const win::ControlSkin& skin);
   const win::ControlSkin& skin() const { return skin_; }
 
@@ -49,6 +64,10 @@ class CComboBox : public CWnd {
   };
   void NotifySelChange();
 
+  void EditPicked(int index);
+
   win::ControlSkin skin_;
   bool settingSelection_ = false;
+  Cp932String editText_;
+  size_t editLimit_ = 0;
 };

@@ -1,9 +1,15 @@
-// A one-line text edit. Its text is always code page 932 and within the byte limit: a
-// typed character that has no code page 932 form, or that would pass the limit, is not
-// taken, so what the album reads back is exactly what the user sees.
+// A text edit, one line or, with ES_MULTILINE, several (Enter makes a new line, a vertical
+// scroll bar when the text is longer than the box). Its text is always code page 932 and
+// within the byte limit, and with ES_NUMBER only digits: a typed character that has no code
+// page 932 form, that would pass the limit or that is not a digit in a number edit is not
+// taken, so what the album reads back is exactly what the user sees. Lines of a multi-line
+// edit are separated by "\r\n" in its text.
 #pragma once
 
 #include "platform/win/Wnd.h"
+
+constexpr DWORD ES_MULTILINE = 0x4;
+constexpr DWORD ES_NUMBER = 0x2000;
 
 class CEdit : public CWnd {
  public:

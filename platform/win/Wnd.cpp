@@ -144,9 +144,9 @@ bool CWnd::Create(const Cp932String& title, DWORD style, const RECT& rect, HWND 
   // A child window needs a parent, as the window system refuses one without.
   const bool child = (style & WS_CHILD) != 0;
   if (child && parent == nullptr) return false;
+  style_ = style;  // the widget made may depend on it
   widget_ = MakeWidget(child ? parent->widget() : nullptr);
   parent_ = parent;
-  style_ = style;
   id_ = id;
   widget_->setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
   widget_->setWindowTitle(QtText::FromCp932(title));

@@ -358,8 +358,8 @@ LRESULT CHarboPhotoListView::RowColours(NMLVCUSTOMDRAW& draw) const {
 }
 
 // Column 0's icon opens the photo; the size and date open the details; the name and memo
-// open their dialogs once the album has them. A name cannot change while a phone transfer
-// runs, nor the name or memo of a photo placed in the easy print layout.
+// open their dialogs (the frame refuses them for a photo placed in the print layout, and a
+// rename while a phone transfer runs).
 void CHarboPhotoListView::DoubleClicked(const NMITEMACTIVATE& click) {
   CImageItem* item = ItemAt(click.iItem);
   if (item == nullptr) return;
@@ -367,15 +367,15 @@ void CHarboPhotoListView::DoubleClicked(const NMITEMACTIVATE& click) {
     if (CMainFrame* frame = MainFrame()) frame->ShowDetails(item);
     return;
   }
+  CMainFrame* frame = MainFrame();
+  if (click.iSubItem == kColumnMemo && frame != nullptr) frame->EditMemo(item);
   if (click.iSubItem != kColumnName) return;
   RECT cell{};
   GetListCtrl().GetSubItemRect(click.iItem, kColumnName, &cell);
-  if (click.ptAction.x < cell.left + kIconWidth) {
+  if (click.ptAction.x < cell.left + kIconWidth)
     Open(*item);
-    return;
-  }
-  const CMainFrame* frame = MainFrame();
-  if (frame != nullptr && frame->transfer() != 0) MessageBeep(static_cast<UINT>(-1));
+  else if (frame != nullptr)
+    frame->RenameItem(item);
 }
 
 // -- Context menu and commands ---------------------------------------------------------------

@@ -426,8 +426,8 @@ void CHarboPhotoView::OpenItem(CImageItem* item, int part) {
     frame->ShowDetails(item);
     return;
   }
-  if ((part & CImageStyle::kPartName) != 0 && frame != nullptr && frame->transfer() != 0)
-    MessageBeep(static_cast<UINT>(-1));
+  if ((part & CImageStyle::kPartName) != 0 && frame != nullptr) frame->RenameItem(item);
+  if ((part & CImageStyle::kPartMemo) != 0 && frame != nullptr) frame->EditMemo(item);
 }
 
 void CHarboPhotoView::OpenPicture(CImageItem* item) {

@@ -3,8 +3,12 @@
 #include "host/CHarboPhotoApp.h"
 #include "host/CMainFrame.h"
 #include "host/SuiteRegistry.h"
+#include "platform/win/CenterWindow.h"
+#include "platform/win/WindowFont.h"
 #include "resources/CommandIds.h"
 #include "resources/DialogTemplates.h"
+#include "ui/CDrawObject.h"
+#include "ui/DrawResourceTables.h"
 
 intptr_t CCDialogExPh::DoModal() {
   if (suite::Context() == nullptr) return -1;
@@ -29,6 +33,13 @@ CWnd* CCDialogExPh::Control(UINT id) const {
   for (const auto& control : controls_)
     if (control->GetDlgCtrlID() == id) return control.get();
   return nullptr;
+}
+
+void CCDialogExPh::UseAlbumLook() {
+  if (CDrawObject* draw = TheApp().drawObject())
+    SetWindowFont(this, draw->GetFont(drawres::kCtrlFontIndex));
+  const HWND main = TheApp().mainWindow();
+  CenterWindow(this, IsWindow(main) ? main : GetParent());
 }
 
 void CCDialogExPh::OnHelp() {

@@ -21,6 +21,9 @@ class CCDialogExPh : public CDialog {
   CWnd* Control(UINT id) const;
   // A help button: the album's help, as its help command opens it.
   void OnHelp();
+  // Gives the controls the album's control font and centres the dialog over the album's
+  // main window (or its parent).
+  void UseAlbumLook();
 
  private:
   std::vector<std::unique_ptr<CWnd>> controls_;

@@ -97,6 +97,9 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kReadOptions, &CMainFrame::OnReadOptions},
               {cmd::kImport, &CMainFrame::OnImport},
               {cmd::kExport, &CMainFrame::OnExport},
+              {cmd::kSearch, &CMainFrame::OnSearch},
+              {cmd::kRename, &CMainFrame::OnRename},
+              {cmd::kEditMemo, &CMainFrame::OnEditMemo},
           },
       .updates =
           {
@@ -124,6 +127,8 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kImport, &CMainFrame::OnUpdateNoTransfer},
               {cmd::kExport, &CMainFrame::OnUpdateNoTransfer},
               {cmd::kRenameFavourite, &CMainFrame::OnUpdateRenameFavourite},
+              {cmd::kRename, &CMainFrame::OnUpdateRename},
+              {cmd::kEditMemo, &CMainFrame::OnUpdateEditMemo},
           },
   };
   return map;
@@ -334,7 +339,10 @@ int CMainFrame::RebuildItems(const SearchCriteria& query) {
   made->SetImageSize(items_->imageSize());
   made->SetStyleBits(items_->styleBits());
   if (library != nullptr) {
-    const std::unique_ptr<CPhotoItems> found = library->Search(query);
+    CPhotoItems shown(false);
+    for (const CImageItem* item : items_->items())
+      if (item->record() != nullptr) shown.Add(item->record());
+    const std::unique_ptr<CPhotoItems> found = library->SearchInView(query, shown);
     for (CPhotoItem* record : found->items()) made->AddRecord(record);
   }
   SuiteContext* context = suite::Context();

@@ -107,6 +107,11 @@ class CMainFrame : public CFrameWnd {
   bool PlacedInEasyPrint(const CPhotoItem* record) const;
   // The details dialog on an item of the set (the views' double clicks on its date).
   void ShowDetails(CImageItem* item);
+  // The rename and memo dialogs for a photo; nothing for a photo placed in the print
+  // layout, and a rename beeps while a phone transfer runs. On OK the views repaint and the
+  // album keeps the change.
+  void RenameItem(CImageItem* item);
+  void EditMemo(CImageItem* item);
   // The favourite the view bar's setter chooses: 0 removes, k (1..12) is slot k.
   void SetFavouriteChoice(int slot) { favouriteChoice_ = slot; }
 
@@ -205,6 +210,11 @@ class CMainFrame : public CFrameWnd {
   void OnReadOptions();
   void OnImport();
   void OnExport();
+  void OnSearch();
+  void OnRename();
+  void OnEditMemo();
+  void OnUpdateRename(CCmdUI* ui);
+  void OnUpdateEditMemo(CCmdUI* ui);
 
   // Update handlers: the state of each command.
   void OnUpdateCaption(CCmdUI* ui);

@@ -54,7 +54,15 @@ int CPhotoItem::Rename(const Cp932String& newTitle) {
   const std::string_view name = fileName();
   const size_t dot = name.rfind('.');
   const std::string_view extension = dot == std::string_view::npos ? "" : name.substr(dot);
-  return SetPath(path_.substr(0, slash + 1) + newTitle + Cp932String(extension), true);
+  const Cp932String renamed = path_.substr(0, slash + 1) + newTitle + Cp932String(extension);
+  if (renamed == path_) return 1;
+  // A change of case alone is a rename too: the disk tells such names apart.
+  if (renamed.size() > kMaxPathBytes) return 0;
+  DWORD error = 0;
+  if (!AdMoveFileA(path_.c_str(), renamed.c_str(), &error)) return 0;
+  path_ = renamed;
+  DeriveNames();
+  return 1;
 }
 
 void CPhotoItem::SetSourceName(const Cp932String& name) {

@@ -164,6 +164,11 @@ std::unique_ptr<CPhotoItems> CPhotoManager::SearchIn(const CPhotoItems& items,
   return result;
 }
 
+std::unique_ptr<CPhotoItems> CPhotoManager::SearchInView(const SearchCriteria& criteria,
+                                                         const CPhotoItems& shown) const {
+  return criteria.inView != 0 ? SearchIn(shown, criteria) : Search(criteria);
+}
+
 int CPhotoManager::LoadAlbum(const Cp932String* path) {
   if (path != nullptr) databasePath_ = *path;
   return albumfile::Load(*this);

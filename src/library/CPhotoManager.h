@@ -55,6 +55,10 @@ class CPhotoManager : public CPhotoItems {
   // The same over another collection (the photos a view shows).
   static std::unique_ptr<CPhotoItems> SearchIn(const CPhotoItems& items,
                                                const SearchCriteria& criteria);
+  // Over the photos shown when the criteria ask for a search in the view, else over the
+  // library.
+  std::unique_ptr<CPhotoItems> SearchInView(const SearchCriteria& criteria,
+                                            const CPhotoItems& shown) const;
 
   // Reads the album database (the stored path, or this one, which then replaces it): 1
   // when a file was read, also an empty or unrecognised one; 0 when none could be read.

@@ -3,6 +3,7 @@
 #include "platform/win/CheckBox.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/Controls.h"
+#include "platform/win/DateTimeCtrl.h"
 #include "platform/win/Edit.h"
 #include "platform/win/GroupBox.h"
 #include "platform/win/IconCtrl.h"
@@ -55,6 +56,55 @@ const std::vector<DialogTemplate>& Templates() {
            {ControlKind::kEdit, kControlNameEdit, "", RECT{8, 28, 276, 48}},
            {ControlKind::kButton, IDOK, "OK", RECT{108, 56, 188, 76}},
            {ControlKind::kButton, IDCANCEL, "キャンセル", RECT{196, 56, 276, 76}},
+       }},
+      {kDialogSearch,
+       "検索",
+       448,
+       250,
+       {
+           {ControlKind::kCheck, kControlSearchName, "名前", RECT{8, 10, 88, 30}},
+           {ControlKind::kCombo, kControlSearchNameText, "", RECT{96, 8, 440, 200}, CBS_DROPDOWN},
+           {ControlKind::kCheck, kControlSearchDate, "日付", RECT{8, 40, 88, 60}},
+           {ControlKind::kCombo, kControlSearchDateType, "", RECT{96, 38, 216, 160}},
+           {ControlKind::kDate, kControlSearchFirstDate, "", RECT{96, 66, 216, 88}},
+           {ControlKind::kCombo, kControlSearchDateTerm, "", RECT{222, 66, 292, 160}},
+           {ControlKind::kDate, kControlSearchSecondDate, "", RECT{298, 66, 418, 88}},
+           {ControlKind::kCheck, kControlSearchSize, "サイズ", RECT{8, 98, 88, 118}},
+           {ControlKind::kEdit, kControlSearchSizeFrom, "", RECT{96, 96, 156, 118}, ES_NUMBER},
+           {ControlKind::kText, kControlSearchFromKb, "KB", RECT{160, 98, 184, 118}},
+           {ControlKind::kCombo, kControlSearchSizeTerm, "", RECT{188, 96, 258, 180}},
+           {ControlKind::kEdit, kControlSearchSizeTo, "", RECT{264, 96, 324, 118}, ES_NUMBER},
+           {ControlKind::kText, kControlSearchToKb, "KB", RECT{328, 98, 352, 118}},
+           {ControlKind::kCheck, kControlSearchMemo, "メモ", RECT{8, 128, 88, 148}},
+           {ControlKind::kCombo, kControlSearchMemoText, "", RECT{96, 126, 440, 320}, CBS_DROPDOWN},
+           {ControlKind::kGroup, kControlSearchKinds, "", RECT{8, 154, 440, 210}},
+           {ControlKind::kCheck, kControlSearchPhotos, "写真", RECT{18, 162, 98, 182}},
+           {ControlKind::kCheck, kControlSearchMovies, "ムービー", RECT{104, 162, 204, 182}},
+           {ControlKind::kCheck, kControlSearchInView, "現在の表示から検索",
+            RECT{18, 184, 248, 204}},
+           {ControlKind::kButton, kControlSearchRun, "検索", RECT{184, 220, 264, 242}},
+           {ControlKind::kButton, IDCANCEL, "キャンセル", RECT{272, 220, 352, 242}},
+           {ControlKind::kButton, kControlSearchHelp, "ヘルプ(&H)", RECT{360, 220, 440, 242}},
+       }},
+      {kDialogRename,
+       "名前の変更",
+       384,
+       84,
+       {
+           {ControlKind::kText, kControlRenamePrompt, "名前を入力して下さい", RECT{8, 8, 376, 20}},
+           {ControlKind::kEdit, kControlRenameEdit, "", RECT{8, 28, 376, 48}},
+           {ControlKind::kButton, kControlRenameOriginal, "元の名前", RECT{8, 56, 88, 76}},
+           {ControlKind::kButton, IDOK, "OK", RECT{208, 56, 288, 76}},
+           {ControlKind::kButton, IDCANCEL, "キャンセル", RECT{296, 56, 376, 76}},
+       }},
+      {kDialogMemoEdit,
+       "メモの編集",
+       304,
+       188,
+       {
+           {ControlKind::kEdit, kControlMemoEdit, "", RECT{8, 8, 296, 152}, ES_MULTILINE},
+           {ControlKind::kButton, IDOK, "OK", RECT{128, 160, 208, 180}},
+           {ControlKind::kButton, IDCANCEL, "キャンセル", RECT{216, 160, 296, 180}},
        }},
       {kDialogImageEditer,
        "",
@@ -224,7 +274,7 @@ template <class Control>
 std::unique_ptr<CWnd> Make(const ControlTemplate& t, HWND parent) {
   const Cp932String text = cp932::Lit(t.text);
   auto control = std::make_unique<Control>();
-  if (!control->Create(text, WS_CHILD | WS_VISIBLE, t.rect, parent, t.id)) return nullptr;
+  if (!control->Create(text, WS_CHILD | WS_VISIBLE | t.style, t.rect, parent, t.id)) return nullptr;
   if constexpr (requires { control->SetText(text); }) control->SetText(text);
   return control;
 }
@@ -259,9 +309,12 @@ std::unique_ptr<CWnd> CreateControl(const ControlTemplate& control, HWND parent)
       return Make<CRadioButton>(control, parent);
     case ControlKind::kGroup:
       return Make<CGroupBox>(control, parent);
+    case ControlKind::kDate:
+      return Make<CDateTimeCtrl>(control, parent);
     case ControlKind::kCombo: {
       auto box = std::make_unique<CComboBox>();
-      if (!box->Create(WS_CHILD | WS_VISIBLE, control.rect, parent, control.id)) return nullptr;
+      if (!box->Create(WS_CHILD | WS_VISIBLE | control.style, control.rect, parent, control.id))
+        return nullptr;
       return box;
     }
     case ControlKind::kText:

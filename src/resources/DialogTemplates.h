@@ -9,9 +9,11 @@
 namespace res {
 
 // kIcon shows a standard icon, kList is a report-style list, kProgress a progress bar,
-// kEdit a one-line edit, kSlider a horizontal slider, kCheck a check box, kCombo a drop-down
-// list, kSpin an up-down control, kRadio a radio button (the radio buttons of one dialog
-// form one group), kGroup a titled frame around the controls listed after it.
+// kEdit an edit, kSlider a horizontal slider, kCheck a check box, kCombo a drop-down list,
+// kSpin an up-down control, kRadio a radio button (the radio buttons of one dialog form one
+// group), kGroup a titled frame around the controls listed after it, kDate a date picker.
+// A control's style bits are its kind's own (an edit's ES_MULTILINE or ES_NUMBER, a drop-down
+// box's CBS_DROPDOWN).
 enum class ControlKind {
   kText,
   kButton,
@@ -24,7 +26,8 @@ enum class ControlKind {
   kCombo,
   kSpin,
   kRadio,
-  kGroup
+  kGroup,
+  kDate
 };
 
 struct ControlTemplate {
@@ -32,6 +35,7 @@ struct ControlTemplate {
   UINT id;
   const char* text;  // UTF-8 in the source; code page 932 once loaded
   RECT rect;
+  DWORD style = 0;
 };
 
 struct DialogTemplate {
@@ -158,6 +162,41 @@ constexpr UINT kControlUpdateResize = 1236;
 constexpr UINT kControlUpdateSize = 1237;
 constexpr UINT kControlUpdateOverwrite = 1238;
 constexpr UINT kControlUpdateHelp = 1239;
+
+// The search dialog: a condition a row (name, date, size, memo), each ticked on and off,
+// the kinds to look for and the choice of searching the photos shown only.
+constexpr UINT kDialogSearch = 418;
+constexpr UINT kControlSearchName = 1018;
+constexpr UINT kControlSearchNameText = 1440;
+constexpr UINT kControlSearchDate = 1019;
+constexpr UINT kControlSearchDateType = 1287;
+constexpr UINT kControlSearchFirstDate = 1438;
+constexpr UINT kControlSearchDateTerm = 1433;
+constexpr UINT kControlSearchSecondDate = 1439;
+constexpr UINT kControlSearchSize = 1021;
+constexpr UINT kControlSearchSizeFrom = 1285;
+constexpr UINT kControlSearchSizeTerm = 1434;
+constexpr UINT kControlSearchSizeTo = 1288;
+constexpr UINT kControlSearchMemo = 1022;
+constexpr UINT kControlSearchMemoText = 1441;
+constexpr UINT kControlSearchPhotos = 1020;
+constexpr UINT kControlSearchMovies = 1023;
+constexpr UINT kControlSearchInView = 1024;
+constexpr UINT kControlSearchRun = 1010;
+constexpr UINT kControlSearchHelp = 57670;
+constexpr UINT kControlSearchFromKb = 1289;
+constexpr UINT kControlSearchToKb = 1290;
+constexpr UINT kControlSearchKinds = 1291;
+
+// Rename: a prompt over the name's edit; the original name, OK and cancel below.
+constexpr UINT kDialogRename = 206;
+constexpr UINT kControlRenamePrompt = 1050;
+constexpr UINT kControlRenameEdit = 1135;
+constexpr UINT kControlRenameOriginal = 3;
+
+// The memo editor: a multi-line edit over OK and cancel.
+constexpr UINT kDialogMemoEdit = 250;
+constexpr UINT kControlMemoEdit = 1250;
 
 // The template of a dialog, or null when there is none.
 const DialogTemplate* FindDialogTemplate(UINT id);

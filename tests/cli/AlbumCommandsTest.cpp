@@ -89,11 +89,41 @@ TEST_F(AlbumCommands, ImportStoresPhotosAndMoviesAndListShowsTheirRecords) {
 
 TEST_F(AlbumCommands, SearchBuildsTheDialogsCriteria) {
   Album("import '" + temp_.file("photos") + "'");
-  EXPECT_EQ(Lines(Album("search --name MOUNT --photos").out), 1);
-  EXPECT_EQ(Lines(Album("search --name mount --movies").out), 0);
-  EXPECT_EQ(Lines(Album("search --name mount").out), 1) << "photos, when neither is chosen";
-  EXPECT_EQ(Album("search --photos").status, 2) << "no condition";
-  EXPECT_EQ(Lines(Album("search --photos --min-kb 0 --max-kb 1").out), 2);
+  // The hits, then the report line.
+  EXPECT_EQ(Lines(Album("search --name MOUNT --photos").out), 2);
+  EXPECT_EQ(Lines(Album("search --name mount --movies").out), 1);
+  EXPECT_EQ(Lines(Album("search --name mount").out), 2) << "photos, when neither is chosen";
+  const ToolRun none = Album("search --photos", true);
+  EXPECT_EQ(none.status, 2);
+  EXPECT_NE(none.out.find("検索条件を設定してください。"), std::string::npos)
+      << "the dialog's words";
+  EXPECT_EQ(Lines(Album("search --photos --size-between 1 0").out), 3) << "two hits, the report";
+  EXPECT_NE(Album("search --size-at-most 1x", true).out.find("数字を入力してください。"),
+            std::string::npos);
+  const ToolRun dated = Album("search --between 2099-01-01 1990-01-01");
+  EXPECT_EQ(dated.out.substr(dated.out.rfind('\n', dated.out.size() - 2) + 1),
+            "検索終了しました。検索件数は、2件です。\n")
+      << "reversed dates are read the other way round";
+}
+
+TEST_F(AlbumCommands, RenameAndMemoGoThroughTheDialogsChecks) {
+  Album("import '" + temp_.file("photos") + "'");
+  EXPECT_NE(Album("rename beach 'a:b'", true).out.find("次の文字は使えません。"),
+            std::string::npos);
+  EXPECT_NE(Album("rename beach " + std::string(91, 'x'), true).out.find("半角90文字以下"),
+            std::string::npos);
+  const ToolRun renamed = Album("rename beach '  sunset '");
+  EXPECT_EQ(renamed.status, 0);
+  EXPECT_EQ(renamed.out.rfind("sunset\t", 0), 0u) << renamed.out;
+  EXPECT_NE(renamed.out.find("/sunset.jpg\t"), std::string::npos) << "the extension kept";
+  EXPECT_EQ(Album("rename mountain sunset").status, 0) << "another extension may have the name";
+  EXPECT_EQ(Album("rename nosuch x").status, 2);
+  EXPECT_EQ(Album("memo sunset x").status, 2) << "two photos have the name now";
+  const std::string path = temp_.file("data/Users/taro/Album/Pc/sunset.jpg");
+  EXPECT_NE(Album("memo " + path + " " + std::string(512, 'm'), true).out.find("半角511文字以下"),
+            std::string::npos);
+  EXPECT_EQ(Album("memo " + path + " " + std::string(511, 'm')).status, 0);
+  EXPECT_NE(Album("list").out.find(std::string(511, 'm')), std::string::npos) << "saved";
 }
 
 TEST_F(AlbumCommands, DatabaseCheckReadsWithoutChangingTheFile) {

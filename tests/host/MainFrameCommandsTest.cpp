@@ -2,10 +2,12 @@
 // through WM_COMMAND, answers through the responders.
 #include <gtest/gtest.h>
 
+#include "browse/CDlgRename.h"
 #include "browse/IndexTree.h"
 #include "host/CMainFrame.h"
 #include "library/AlbumDatabase.h"
 #include "platform/shell/Clipboard.h"
+#include "platform/win/Edit.h"
 #include "platform/win/PopupMenu.h"
 #include "resources/CommandIds.h"
 #include "resources/DialogTemplates.h"
@@ -240,14 +242,21 @@ TEST_F(MainFrameCommands, TheViewsContextMenusCarryTheFramesCommandsAndTheirStat
   view.SendMessage(WM_CONTEXTMENU, 0, fromKeyboard);
   EXPECT_EQ(Frame().items().SelectedCount(), 2) << "the space menu's select all reached the frame";
   answer = cmd::kRename;
+  std::string renaming;
+  win::SetDialogResponder([&](CDialog& dialog) -> intptr_t {
+    if (auto* rename = dynamic_cast<CDlgRename*>(&dialog)) renaming = rename->edit()->GetText();
+    return IDCANCEL;
+  });
   view.SendMessage(WM_CONTEXTMENU, 0, fromKeyboard);
+  win::SetDialogResponder(nullptr);
   answer = cmd::kDelete;
   boxAnswer_ = IDNO;
   view.SendMessage(WM_CONTEXTMENU, 0, fromKeyboard);
   win::SetPopupMenuResponder(nullptr);
   EXPECT_EQ(firstItems, (std::vector<UINT>{cmd::kSelectAll, cmd::kOpenItem, cmd::kOpenItem}))
       << "the photo menu once the focused photo is selected";
-  ASSERT_EQ(boxes_.size(), 1u) << "renaming is greyed until its dialog exists";
+  EXPECT_EQ(renaming, Frame().items().FocusedItem()->record()->title()) << "the focused photo";
+  ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_EQ(Box(0), "削除してよろしいですか？");
 }
 
