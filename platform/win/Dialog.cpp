@@ -4,6 +4,10 @@
 #include <QEventLoop>
 #include <QMessageBox>
 
+#include "platform/win/Controls.h"
+#include "platform/win/Edit.h"
+#include "platform/win/ListCtrl.h"
+#include "platform/win/Menu.h"
 #include "platform/win/QtText.h"
 #include "platform/win/WindowWidget.h"
 
@@ -68,6 +72,9 @@ intptr_t CDialog::DoModal() {
   } else if (!ended_) {
     widget()->setWindowModality(Qt::ApplicationModal);
     widget()->show();
+    // The dialog takes the keyboard, also where no window manager hands it over.
+    widget()->raise();
+    widget()->activateWindow();
     QEventLoop loop;
     while (!ended_ && IsWindow(this)) loop.processEvents(QEventLoop::WaitForMoreEvents);
   }
@@ -79,6 +86,26 @@ intptr_t CDialog::DoModal() {
 void CDialog::EndDialog(intptr_t result) {
   result_ = result;
   ended_ = true;
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* msg) {
+  if (msg == nullptr || msg->message != WM_KEYDOWN) return 0;
+  if (msg->wParam == VK_ESCAPE) {
+    ::SendMessage(this, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    return 1;
+  }
+  if (msg->wParam != VK_RETURN) return 0;
+  if (dynamic_cast<CEdit*>(msg->hwnd) != nullptr && (msg->hwnd->style() & ES_MULTILINE) != 0)
+    return 0;
+  WORD id = IDOK;
+  if (dynamic_cast<CButton*>(msg->hwnd) != nullptr) {
+    id = static_cast<WORD>(msg->hwnd->GetDlgCtrlID());
+  } else {
+    const auto answer = static_cast<uintptr_t>(::SendMessage(this, DM_GETDEFID, 0, 0));
+    if (HIWORD(answer) == DC_HASDEFID) id = LOWORD(answer);
+  }
+  ::SendMessage(this, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+  return 1;
 }
 
 BOOL CDialog::OnCommand(WPARAM w, LPARAM l) {

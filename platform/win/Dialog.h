@@ -18,6 +18,11 @@ class CDialog : public CWnd {
   bool ended() const { return ended_; }
   UINT templateId() const { return templateId_; }
 
+  // The dialog's keys, as the dialog manager takes them before its controls: Escape cancels;
+  // Enter presses the focused push button, or else the default button (DM_GETDEFID, IDOK
+  // without one), except in a multi-line edit, where it makes a new line.
+  BOOL PreTranslateMessage(MSG* msg) override;
+
  protected:
   virtual BOOL OnInitDialog() { return 1; }
   virtual void OnOK() { EndDialog(IDOK); }

@@ -25,7 +25,8 @@ class CWinApp {
   virtual ~CWinApp() = default;
 
   // Offers a message to the windows from its target up to the main window, then nothing
-  // else: true when one of them consumed it.
+  // else: true when one of them consumed it. The walk ends at a dialog, whose keys belong to
+  // it alone; a message for a window outside the album gets the main window's accelerators.
   virtual BOOL PreTranslateMessage(MSG* msg);
   HWND mainWindow() const { return mainWindow_; }
   void SetMainWindow(HWND window) { mainWindow_ = window; }

@@ -26,10 +26,17 @@ class PreTranslateHook : public QObject {
   const QInputEvent* lastOffered_ = nullptr;
   quint64 lastTimestamp_ = 0;
 
+  // A key reaches the toolkit's window object first; its message is for the widget with the
+  // keyboard focus, which is where the key goes next.
   static bool OfferKey(QObject* watched, QKeyEvent* event) {
     const UINT vk = VirtualKeyFromQt(event->key());
     if (vk == 0) return false;
-    MSG msg{WindowOfWidget(qobject_cast<QWidget*>(watched)), WM_KEYDOWN, vk, 1, 0, {}};
+    // The toolkit's own modal boxes (messages, file choosers) keep their keys.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && dynamic_cast<WindowWidget*>(modal) == nullptr) return false;
+    QWidget* target = qobject_cast<QWidget*>(watched);
+    if (target == nullptr) target = QApplication::focusWidget();
+    MSG msg{WindowOfWidget(target), WM_KEYDOWN, vk, 1, 0, {}};
     return win::OfferToFilter(&msg);
   }
 

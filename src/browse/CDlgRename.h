@@ -20,6 +20,7 @@ class CDlgRename : public CCDialogExPh {
   CDlgRename(CPhotoItem* record, HWND parent = nullptr);
 
   CEdit* edit() const { return edit_; }
+  using CCDialogExPh::Control;
 
   // The characters a photo name cannot hold, in the order the message lists them.
   static constexpr char kForbidden[] = "\\/:,;*?\"<>|";

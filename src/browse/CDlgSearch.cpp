@@ -12,6 +12,7 @@
 #include "platform/win/ComboBox.h"
 #include "platform/win/DateTimeCtrl.h"
 #include "platform/win/Edit.h"
+#include "platform/win/ListCtrl.h"
 #include "resources/DialogTemplates.h"
 
 namespace {
@@ -84,7 +85,7 @@ void ShowDate(CDateTimeCtrl* picker, const search::Date& date) {
 
 const MessageMap<CDlgSearch>& CDlgSearch::GetMessageMap() {
   static const MessageMap<CDlgSearch> map{
-      .messages = {},
+      .messages = {{DM_GETDEFID, &CDlgSearch::OnGetDefId}},
       .commands =
           {
               {res::kControlSearchName, &CDlgSearch::OnConditionChanged},
@@ -116,6 +117,10 @@ BOOL CDlgSearch::OnInitDialog() {
   ShowSettings();
   OnConditionChanged();
   UseAlbumLook();
+  if (Ticked(res::kControlSearchName)) {
+    nameText_->SetEditSel(0, -1);
+    nameText_->SetFocus();
+  }
   return 1;
 }
 
@@ -292,6 +297,11 @@ void CDlgSearch::Refuse(const search::Refusal& refusal) {
     case search::Field::kNone:
       return;
   }
+}
+
+// Enter searches.
+LRESULT CDlgSearch::OnGetDefId(WPARAM /*w*/, LPARAM /*l*/) {
+  return MAKELPARAM(static_cast<WORD>(res::kControlSearchRun), DC_HASDEFID);
 }
 
 void CDlgSearch::OnCancel() {

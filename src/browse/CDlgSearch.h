@@ -16,6 +16,7 @@ class CEdit;
 class CDlgSearch : public CCDialogExPh {
  public:
   explicit CDlgSearch(HWND parent = nullptr);
+  using CCDialogExPh::Control;
 
   // The conditions as the controls hold them.
   search::Conditions ReadControls() const;
@@ -32,6 +33,7 @@ class CDlgSearch : public CCDialogExPh {
   void ShowSettings();
   void ReadSettings();
   void WriteSettings() const;
+  LRESULT OnGetDefId(WPARAM w, LPARAM l);
   void OnConditionChanged();
   void OnSearch();
   void Refuse(const search::Refusal& refusal);

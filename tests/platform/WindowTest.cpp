@@ -4,9 +4,12 @@
 #include <QElapsedTimer>
 #include <stdexcept>
 
+#include "platform/win/Controls.h"
 #include "platform/win/Dialog.h"
+#include "platform/win/Edit.h"
 #include "platform/win/FrameWnd.h"
 #include "platform/win/HandlerFailure.h"
+#include "platform/win/ListCtrl.h"
 #include "platform/win/Menu.h"
 #include "platform/win/TreeCtrl.h"
 #include "platform/win/WindowWidget.h"
@@ -155,6 +158,55 @@ TEST(Accelerators, TranslateKeysWithTheirModifiersIntoCommands) {
   EXPECT_EQ(w.PreTranslateMessage(&f5), 1);
   win::ClearKeyModifiersForTest();
   EXPECT_EQ(w.commands, 2);
+}
+
+TEST(Accelerators, TheMainWindowTranslatesKeysOfItsChildrenButNotOfItsDialogs) {
+  MappedWindow w;
+  ASSERT_TRUE(w.Create("w", 0, Rect(), nullptr));
+  const CAcceleratorTable table({{FVIRTKEY, VK_RETURN, 100}});
+  w.SetAccelerators(&table);
+  CWinApp app;
+  app.SetMainWindow(&w);
+  CWnd child;
+  ASSERT_TRUE(child.Create("child", WS_CHILD, Rect(), &w));
+  CDialog dialog(1, &w);
+  ASSERT_TRUE(dialog.Create("dialog", 0, Rect(), &w, 1));
+  CWnd edit;
+  ASSERT_TRUE(edit.Create("edit", WS_CHILD, Rect(), &dialog));
+  MSG inChild{&child, WM_KEYDOWN, VK_RETURN, 1, 0, {}};
+  MSG inDialog{&edit, WM_KEYDOWN, VK_RETURN, 1, 0, {}};
+  EXPECT_EQ(app.PreTranslateMessage(&inChild), 1);
+  app.PreTranslateMessage(&inDialog);
+  EXPECT_EQ(w.commands, 1) << "Enter in a dialog is the dialog's";
+}
+
+// Records the commands a dialog's keys give it.
+class KeyedDialog : public CDialog {
+ public:
+  KeyedDialog() : CDialog(1, nullptr) {}
+  std::vector<WORD> commands;
+  LRESULT WindowProc(UINT message, WPARAM w, LPARAM l) override {
+    if (message == DM_GETDEFID) return MAKELPARAM(7, DC_HASDEFID);
+    if (message == WM_COMMAND) commands.push_back(LOWORD(w));
+    return message == WM_COMMAND ? 0 : CDialog::WindowProc(message, w, l);
+  }
+};
+
+TEST(Dialogs, EscapeCancelsAndEnterPressesTheFocusedOrDefaultButtonButBreaksMemoLines) {
+  KeyedDialog dialog;
+  ASSERT_TRUE(dialog.Create("dialog", 0, Rect(), nullptr, 1));
+  CEdit line, lines;
+  CButton button;
+  ASSERT_TRUE(line.Create("", WS_CHILD, Rect(), &dialog, 10));
+  ASSERT_TRUE(lines.Create("", WS_CHILD | ES_MULTILINE, Rect(), &dialog, 11));
+  ASSERT_TRUE(button.Create("b", WS_CHILD, Rect(), &dialog, 12));
+  for (CWnd* from : std::initializer_list<CWnd*>{&line, &lines, &button}) {
+    MSG enter{from, WM_KEYDOWN, VK_RETURN, 1, 0, {}};
+    dialog.PreTranslateMessage(&enter);
+  }
+  MSG escape{&line, WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
+  EXPECT_EQ(dialog.PreTranslateMessage(&escape), 1);
+  EXPECT_EQ(dialog.commands, (std::vector<WORD>{7, 12, IDCANCEL}));
 }
 
 TEST(Menus, KeepItemsSubMenusAndStates) {
