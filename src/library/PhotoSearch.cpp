@@ -1,6 +1,7 @@
 #include "library/PhotoSearch.h"
 
 #include <cstring>
+#include <optional>
 
 #include "library/AlbumText.h"
 #include "library/PhotoKind.h"
@@ -37,14 +38,81 @@ Cp932String FieldText(const char* field, size_t size) {
   return Cp932String(field, strnlen(field, size));
 }
 
-bool AnyMatches(const std::vector<Cp932String>& patterns, const Cp932String& text) {
-  // The match itself ignores the case of letters, so the text is not lower-cased first.
-  for (const Cp932String& pattern : patterns)
-    if (WildcardMatch(pattern, text)) return true;
-  return false;
+// Texts up to this many bytes are matched with the plain keywords' byte search; longer
+// ones take the wildcard match.
+constexpr size_t kFoldedBytes = 1024;
+
+// The text with its single-byte letters lower-cased, and which bytes start a character.
+struct FoldedText {
+  char bytes[kFoldedBytes];
+  bool starts[kFoldedBytes];
+  size_t size = 0;
+
+  explicit FoldedText(std::string_view text) : size(text.size()) {
+    for (size_t i = 0; i < size;) {
+      starts[i] = true;
+      if (static_cast<uint8_t>(text[i]) < 0x80) {  // ASCII: never a lead byte
+        bytes[i] = Fold(text[i]);
+        ++i;
+        continue;
+      }
+      const size_t length = CharLength(text, i);
+      bytes[i] = length == 1 ? Fold(text[i]) : text[i];
+      if (length == 2) starts[i + 1] = false, bytes[i + 1] = text[i + 1];
+      i += length;
+    }
+  }
+
+  // Whether the lower-cased keyword occurs starting at a character.
+  bool Contains(std::string_view keyword) const {
+    for (size_t from = 0; from + keyword.size() <= size;) {
+      const void* hit = memmem(bytes + from, size - from, keyword.data(), keyword.size());
+      if (hit == nullptr) return false;
+      const size_t at = static_cast<size_t>(static_cast<const char*>(hit) - bytes);
+      if (starts[at]) return true;
+      from = at + 1;
+    }
+    return false;
+  }
+};
+
+// The keyword inside a "*...*" pattern that holds no other wildcard, or nothing: such a
+// pattern matches exactly the texts that contain the keyword.
+std::optional<Cp932String> PlainKeyword(std::string_view pattern) {
+  if (pattern.size() < 2 || pattern.front() != '*' || pattern.back() != '*') return std::nullopt;
+  const std::string_view inner = pattern.substr(1, pattern.size() - 2);
+  for (size_t i = 0; i < inner.size(); i += CharLength(inner, i))
+    if (CharLength(inner, i) == 1 && (inner[i] == '*' || inner[i] == '?')) return std::nullopt;
+  return Cp932String(inner);
 }
 
 }  // namespace
+
+Keywords::Keywords(std::vector<Cp932String> patterns) : patterns_(std::move(patterns)) {
+  for (const Cp932String& pattern : patterns_) {
+    std::optional<Cp932String> keyword = PlainKeyword(pattern);
+    if (!keyword) {
+      plain_.clear();
+      return;
+    }
+    plain_.push_back(std::move(*keyword));
+  }
+}
+
+// The match ignores the case of letters; keywords without wildcards are looked for as
+// bytes in the text folded once, the rest through the wildcard match.
+bool Keywords::AnyMatches(const Cp932String& text) const {
+  if (patterns_.empty()) return false;
+  if (!plain_.empty() && text.size() <= kFoldedBytes) {
+    const FoldedText folded(text);
+    for (const Cp932String& keyword : plain_)
+      if (folded.Contains(keyword)) return true;
+    return false;
+  }
+  for (const Cp932String& pattern : patterns_)
+    if (WildcardMatch(pattern, text)) return true;
+  return false;
+}
 
 bool WildcardMatch(std::string_view pattern, std::string_view text) {
   // Backtracking to the last "*" gives the same answers as trying every split recursively,
@@ -100,9 +168,11 @@ Filter::Filter(const SearchCriteria& criteria)
       earliest_(DateNumberOf(criteria.earliest)),
       latest_(DateNumberOf(criteria.latest)) {
   if (c_.tests & SearchCriteria::kName)
-    names_ = KeywordPatterns(FieldText(c_.nameKeywords, sizeof c_.nameKeywords), kNameSeparators);
+    names_ = Keywords(
+        KeywordPatterns(FieldText(c_.nameKeywords, sizeof c_.nameKeywords), kNameSeparators));
   if (c_.tests & SearchCriteria::kMemo)
-    memos_ = KeywordPatterns(FieldText(c_.memoKeywords, sizeof c_.memoKeywords), kMemoSeparators);
+    memos_ = Keywords(
+        KeywordPatterns(FieldText(c_.memoKeywords, sizeof c_.memoKeywords), kMemoSeparators));
 }
 
 bool Filter::Passes(const CPhotoItem& item) const {
@@ -133,8 +203,8 @@ bool Filter::PassesValues(const CPhotoItem& item) const {
 
 // Name keywords against the title, memo keywords against the memo.
 bool Filter::PassesTexts(const CPhotoItem& item) const {
-  if ((c_.tests & SearchCriteria::kName) && !AnyMatches(names_, item.title())) return false;
-  return !(c_.tests & SearchCriteria::kMemo) || AnyMatches(memos_, item.memo());
+  if ((c_.tests & SearchCriteria::kName) && !names_.AnyMatches(item.title())) return false;
+  return !(c_.tests & SearchCriteria::kMemo) || memos_.AnyMatches(item.memo());
 }
 
 }  // namespace photosearch

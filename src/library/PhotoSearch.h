@@ -18,6 +18,19 @@ bool WildcardMatch(std::string_view pattern, std::string_view text);
 // keywords dropped, each is lower-cased and wrapped in "*" for a match anywhere.
 std::vector<Cp932String> KeywordPatterns(std::string_view text, std::string_view separators);
 
+// The patterns of one keyword text, ready for many texts: whether any of them matches.
+class Keywords {
+ public:
+  Keywords() = default;
+  explicit Keywords(std::vector<Cp932String> patterns);
+  bool AnyMatches(const Cp932String& text) const;
+
+ private:
+  std::vector<Cp932String> patterns_;
+  // The keywords themselves when no pattern has a wildcard of its own, else empty.
+  std::vector<Cp932String> plain_;
+};
+
 // The criteria prepared once for a run over many records.
 class Filter {
  public:
@@ -33,8 +46,8 @@ class Filter {
   const SearchCriteria& c_;
   int32_t earliest_;
   int32_t latest_;
-  std::vector<Cp932String> names_;
-  std::vector<Cp932String> memos_;
+  Keywords names_;
+  Keywords memos_;
 };
 
 }  // namespace photosearch

@@ -52,6 +52,19 @@ TEST_P(LibraryDoubleByte, IsOneCharacterOfASearchKeyword) {
   EXPECT_TRUE(photosearch::WildcardMatch("?" + c_ + "?", "a" + c_ + "b"));
 }
 
+TEST_P(LibraryDoubleByte, IsFoundByAKeywordOnlyAsAWholeCharacter) {
+  // Plain keywords are looked for as bytes; a hit on the trail byte is no hit.
+  const char trailLower = static_cast<char>(std::tolower(static_cast<unsigned char>(trail_)));
+  const photosearch::Keywords trailAndMore({Cp932String("*") + trailLower + "1*"});
+  EXPECT_FALSE(trailAndMore.AnyMatches(c_ + "1"));
+  EXPECT_TRUE(trailAndMore.AnyMatches(c_ + trail_ + "1")) << "the byte as a character of its own";
+  const photosearch::Keywords whole({"*x" + c_ + "*"});
+  EXPECT_TRUE(whole.AnyMatches("aX" + c_ + "b"));
+  if (std::isalpha(static_cast<unsigned char>(trail_))) {
+    EXPECT_FALSE(whole.AnyMatches("ax" + Cp932String{c_[0], static_cast<char>(trail_ ^ 0x20)}));
+  }
+}
+
 // 表, 歛 (trail "a"), 漓 (trail "A"), 濬, 纊, 俉 (trail "a"), ⅱ (trail "A"), 犾, 涬 (trail
 // "A"), 魵 (trail "A") and a user-defined character.
 INSTANTIATE_TEST_SUITE_P(
