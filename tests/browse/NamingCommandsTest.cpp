@@ -297,6 +297,10 @@ TEST_F(NamingCommands, RenameChecksTheNameAndRenamesTheFileKeepingItsExtension) 
   EXPECT_EQ(photo->path(), Lit(album_ + "/2020/05/ソ.jpg"));
   EXPECT_TRUE(Rename(frame, photo, "", true)) << "the original name without its last extension";
   EXPECT_EQ(photo->title(), "DSC.0001");
+  photo->SetSourceName("IMG_7.JPG");
+  EXPECT_TRUE(Rename(frame, photo, "", true));
+  EXPECT_EQ(photo->title(), "IMG_7");
+  EXPECT_TRUE(Rename(frame, photo, "DSC.0001"));
   EXPECT_TRUE(Rename(frame, photo, "dsc.0001")) << "a change of case renames the file too";
   EXPECT_TRUE(std::filesystem::exists(album_ + "/2020/05/dsc.0001.jpg"));
   EXPECT_FALSE(std::filesystem::exists(album_ + "/2020/05/DSC.0001.jpg"));
