@@ -12,6 +12,7 @@
 #include "platform/win/TreeCtrl.h"
 #include "resources/CommandIds.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/support/HostIndexTree.h"
 
 namespace {
 
@@ -46,19 +47,12 @@ class IndexPanel : public AlbumFixture {
     TheApp().OpenUserAlbum();
     album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
     fileio::CreateFolderPath(album_ + "/Pc", false);
-    // The host's tree reports every selection to the frame, as the host does.
-    ASSERT_TRUE(tree_.Create("tree", 0, RECT{0, 0, 150, 400}, nullptr));
-    tree_.SetSelectionHandler([](HTREEITEM now, HTREEITEM before) {
-      if (CMainFrame* frame = MainFrame())
-        SendMessage(frame, WM_USER + 0x221, static_cast<WPARAM>(now), before);
-    });
-    suite_.context.indexTree = &tree_;
+    ASSERT_TRUE(hostTree_.Connect(suite_.context));
   }
   void TearDown() override {
     win::SetDialogResponder(nullptr);
     if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
-    tree_.SetSelectionHandler(nullptr);
-    suite_.context.indexTree = nullptr;
+    hostTree_.Disconnect();
     AlbumFixture::TearDown();
   }
 
@@ -121,7 +115,8 @@ class IndexPanel : public AlbumFixture {
   }
 
   std::string album_;
-  CTreeCtrl tree_;
+  HostIndexTree hostTree_;
+  CTreeCtrl& tree_ = hostTree_.tree();
 };
 
 TEST_F(IndexPanel, ListsEveryCategorysEntriesWithTheLibrarysCounts) {

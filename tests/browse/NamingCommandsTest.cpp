@@ -22,6 +22,7 @@
 #include "resources/CommandIds.h"
 #include "resources/DialogTemplates.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/support/HostIndexTree.h"
 
 namespace {
 
@@ -38,17 +39,11 @@ class NamingCommands : public AlbumFixture {
     TheApp().OpenUserAlbum();
     album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
     fileio::CreateFolderPath(album_ + "/2020/05", false);
-    ASSERT_TRUE(tree_.Create("tree", 0, RECT{0, 0, 150, 400}, nullptr));
-    tree_.SetSelectionHandler([](HTREEITEM now, HTREEITEM before) {
-      if (CMainFrame* frame = MainFrame())
-        SendMessage(frame, WM_USER + 0x221, static_cast<WPARAM>(now), before);
-    });
-    suite_.context.indexTree = &tree_;
+    ASSERT_TRUE(hostTree_.Connect(suite_.context));
   }
   void TearDown() override {
     fileio::faults::Disarm();
-    tree_.SetSelectionHandler(nullptr);
-    suite_.context.indexTree = nullptr;
+    hostTree_.Disconnect();
     chmod((album_ + "/2020/05").c_str(), 0755);
     if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
     AlbumFixture::TearDown();
@@ -102,7 +97,8 @@ class NamingCommands : public AlbumFixture {
   }
 
   std::string album_;
-  CTreeCtrl tree_;
+  HostIndexTree hostTree_;
+  CTreeCtrl& tree_ = hostTree_.tree();
 };
 
 CCheckBox& Check(CDlgSearch& d, UINT id) {

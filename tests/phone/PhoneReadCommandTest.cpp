@@ -23,6 +23,7 @@
 #include "resources/CommandIds.h"
 #include "resources/DialogTemplates.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/support/HostIndexTree.h"
 
 namespace {
 
@@ -47,12 +48,7 @@ class PhoneReadCommand : public AlbumFixture {
     ForgetReadSettings();
     album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
     work_ = TheApp().GetPath(CHarboPhotoApp::Path::kWorkFolder);
-    ASSERT_TRUE(tree_.Create("tree", 0, RECT{0, 0, 150, 400}, nullptr));
-    tree_.SetSelectionHandler([](HTREEITEM now, HTREEITEM before) {
-      if (CMainFrame* frame = MainFrame())
-        SendMessage(frame, WM_USER + 0x221, static_cast<WPARAM>(now), before);
-    });
-    suite_.context.indexTree = &tree_;
+    ASSERT_TRUE(hostTree_.Connect(suite_.context));
     phone_ = temp_.file("phone");
     std::vector<phonelib::SampleFile> made;
     std::string error;
@@ -61,8 +57,7 @@ class PhoneReadCommand : public AlbumFixture {
   }
   void TearDown() override {
     if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
-    tree_.SetSelectionHandler(nullptr);
-    suite_.context.indexTree = nullptr;
+    hostTree_.Disconnect();
     phonelib::SetPhoneFolder("");
     AlbumFixture::TearDown();
   }
@@ -136,7 +131,8 @@ class PhoneReadCommand : public AlbumFixture {
   std::string album_;
   std::string work_;
   std::string phone_;
-  CTreeCtrl tree_;
+  HostIndexTree hostTree_;
+  CTreeCtrl& tree_ = hostTree_.tree();
 };
 
 TEST_F(PhoneReadCommand, F5ReadsEveryPhotoAndMovieDatedFromItsFileTimeWithItsMemo) {
