@@ -14,6 +14,7 @@ packages=(
   clang clang-format libclang-rt-dev
   libvips-tools
   poppler-utils xdg-utils
+  cups-daemon cups-client
 )
 
 missing=()

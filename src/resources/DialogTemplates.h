@@ -198,6 +198,10 @@ constexpr UINT kControlRenameOriginal = 3;
 constexpr UINT kDialogMemoEdit = 250;
 constexpr UINT kControlMemoEdit = 1250;
 
+// The window of a print job: the document, the printer and its port, and Cancel.
+constexpr UINT kDialogPrinting = 190;
+constexpr UINT kControlPrintingText = 1300;
+
 // The template of a dialog, or null when there is none.
 const DialogTemplate* FindDialogTemplate(UINT id);
 
