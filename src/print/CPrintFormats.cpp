@@ -20,7 +20,8 @@ Cp932String CPrintFormats::FormatKey(int index) {
 PrintYearMonth PrintYearMonth::Now() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
-  localtime_r(&now, &local);
+  // Without a local date, month 0 stands for "the current month" wherever it is used.
+  if (localtime_r(&now, &local) == nullptr) return {0, 0};
   return {local.tm_year + 1900, local.tm_mon + 1};
 }
 
