@@ -32,6 +32,8 @@ const std::vector<CliCommand>& CliCommandTable() {
       {"index", "index", true, &RunIndex},
       {"details", "details FILE", true, &RunDetails},
       {"map-url", "map-url FILE", true, &RunMapUrl},
+      {"styles", "styles", true, &RunStyles},
+      {"labels", "labels", false, &RunLabels},
   };
   return table;
 }
