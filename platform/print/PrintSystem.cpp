@@ -102,6 +102,34 @@ Cp932String PortOf(const Cp932String& printer) {
   return location.isEmpty() ? Cp932String("CUPS") : QtText::ToCp932Lossy(location);
 }
 
+DeviceMetrics MeasurePage(const Settings& settings) {
+  QPrinter printer(QPrinter::HighResolution);
+  if (IsFilePrinter(settings.printer)) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+  } else {
+    if (!QueueNamed(settings.printer)) return {};
+    printer.setPrinterName(QtText::FromCp932(settings.printer));
+  }
+  printer.setPageSize(PageSizeOf(settings.paperSize));
+  printer.setPageOrientation(settings.portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+  const QPageLayout layout = printer.pageLayout();
+  const int dpi = printer.resolution();
+  const QRect paint = layout.paintRectPixels(dpi);
+  const QRect full = layout.fullRectPixels(dpi);
+  const QRectF paintMm = layout.paintRect(QPageLayout::Millimeter);
+  DeviceMetrics m;
+  m.dpiX = m.dpiY = dpi;
+  m.printableMmX = static_cast<int32_t>(std::lround(paintMm.width()));
+  m.printableMmY = static_cast<int32_t>(std::lround(paintMm.height()));
+  m.printablePixelsX = paint.width();
+  m.printablePixelsY = paint.height();
+  m.physicalPixelsX = full.width();
+  m.physicalPixelsY = full.height();
+  m.offsetPixelsX = paint.left();
+  m.offsetPixelsY = paint.top();
+  return m;
+}
+
 void SetSetupResponderForTest(SetupResponder responder) {
   g_setupResponder = std::move(responder);
 }

@@ -55,6 +55,24 @@ std::optional<std::vector<Paper>> Papers(const Cp932String& printer);
 // Where the printer's jobs go: the print system's device, or "FILE:".
 Cp932String PortOf(const Cp932String& printer);
 
+// A page of a printer as its device reports it: resolution, the printable area in
+// millimetres and pixels, the whole sheet in pixels, and where the printable area starts.
+struct DeviceMetrics {
+  int32_t dpiX = 0;
+  int32_t dpiY = 0;
+  int32_t printableMmX = 0;
+  int32_t printableMmY = 0;
+  int32_t printablePixelsX = 0;
+  int32_t printablePixelsY = 0;
+  int32_t physicalPixelsX = 0;
+  int32_t physicalPixelsY = 0;
+  int32_t offsetPixelsX = 0;
+  int32_t offsetPixelsY = 0;
+};
+// The metrics of the printer's page with the paper and orientation of the settings;
+// zeros for an unknown printer.
+DeviceMetrics MeasurePage(const Settings& settings);
+
 // The printer setup dialog (printer, paper, orientation) on a copy of the settings;
 // nothing when the user cancels. Tests answer it with a responder.
 using SetupResponder = std::function<std::optional<Settings>(const Settings& shown)>;
