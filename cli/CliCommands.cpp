@@ -29,6 +29,7 @@ const std::vector<CliCommand>& CliCommandTable() {
       {"index", "index", true, &RunIndex},
       {"details", "details FILE", true, &RunDetails},
       {"map-url", "map-url FILE", true, &RunMapUrl},
+      {"events", "events YEAR MONTH", true, &RunEvents},
   };
   return table;
 }
