@@ -106,9 +106,9 @@ std::optional<CalendarEvent> EventOfLine(std::string_view line) {
 // Tells the host how many event lines the table had no room for.
 void NoteLeftOut(const Cp932String& path, size_t count) {
   if (count == 0) return;
-  const Cp932String text =
-      path + cp932::Lit(" の ") + std::to_string(count) +
-      cp932::Lit(" 件の祝日・記念日は、64 件を超えるため読み込みませんでした。");
+  // The count comes first: a long path is what gets cut when the record has no room.
+  const Cp932String text = cp932::Lit("祝日・記念日のうち ") + std::to_string(count) +
+                           cp932::Lit(" 件は、64 件を超えるため読み込みませんでした: ") + path;
   suite::ReportError(suite::kErrorEventsLeftOut, static_cast<int32_t>(count), 0, text, 1);
 }
 

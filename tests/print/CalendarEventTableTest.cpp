@@ -124,6 +124,7 @@ TEST_F(CalendarEventTableTest, EventsPastTheSixtyFourthGoToTheErrorRecord) {
   EXPECT_EQ(suite_.error.code, suite::kErrorEventsLeftOut);
   EXPECT_EQ(suite_.error.detail1, 2);
   EXPECT_EQ(suite_.error.module, suite::kAlbumModule);
+  EXPECT_EQ(std::string(suite_.error.text).rfind(Lit("祝日・記念日のうち 2 件"), 0), 0u);
 }
 
 TEST_F(CalendarEventTableTest, AFreeSlotIsFoundAndAFullTableHasNone) {
