@@ -101,6 +101,24 @@ TEST_F(CalendarEventTableTest, ComesFromTheDataFoldersFileUntilStoredThenFromThe
   EXPECT_EQ(TheApp().ReadText("Print\\Calendar\\Event63", "Name", "x"), "");
 }
 
+TEST_F(CalendarEventTableTest, ASecondSaveWritesOnlyWhatChangedAndReportsAFailedWrite) {
+  CalendarEventTable table;
+  CalendarEvent e;
+  e.SetName("e");
+  table.Set(3, e);
+  ASSERT_TRUE(table.Save());
+  fileio::FailNthWriteForTest(1);
+  EXPECT_TRUE(table.Save()) << "nothing to write, so no write to fail";
+  e.day = 9;
+  table.Set(3, e);
+  EXPECT_FALSE(table.Save());
+  fileio::FailNthWriteForTest(0);
+  ASSERT_TRUE(table.Save());
+  CalendarEventTable again;
+  again.LoadFromRegistry();
+  EXPECT_EQ(again, table);
+}
+
 TEST_F(CalendarEventTableTest, RegistryValuesAreTruncatedToTheirFieldsWidths) {
   TheApp().WriteInt("Print\\Calendar", "Init", 0);
   TheApp().WriteInt("Print\\Calendar\\Event2", "Month", 0x10005);
