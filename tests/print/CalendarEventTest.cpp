@@ -1,6 +1,7 @@
 // The date rules of holidays and anniversaries, their descriptions, and the reader of the
 // default events file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <map>
@@ -159,10 +160,14 @@ TEST(CalendarEventsFile, AnOverlongLineIsCutAndAHeaderOnlyFileIsEmpty) {
   EXPECT_EQ(ParseEventsFile("").table.count(), 0);
 }
 
-TEST(CalendarEventsFile, AFolderAMissingFileAndAnOversizedFileAreNotRead) {
+TEST(CalendarEventsFile, AFolderAPipeAMissingFileAndAnOversizedFileAreNotRead) {
   const Cp932String folder = ::testing::TempDir();
   EXPECT_FALSE(ReadEventsFile(folder).has_value());
   EXPECT_FALSE(ReadEventsFile(folder + "/no-such-events.dat").has_value());
+  const Cp932String pipe = folder + "/pipe-events.dat";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(ReadEventsFile(pipe).has_value()) << "a named pipe would block the read";
+  DeleteFileA(pipe.c_str());
   const Cp932String big = folder + "/big-events.dat";
   ASSERT_TRUE(
       fileio::WriteFileAtomic(big, std::string(CalendarEventTable::kMaxFileBytes + 1, '\n')));
