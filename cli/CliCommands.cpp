@@ -30,6 +30,8 @@ const std::vector<CliCommand>& CliCommandTable() {
       {"details", "details FILE", true, &RunDetails},
       {"map-url", "map-url FILE", true, &RunMapUrl},
       {"events", "events YEAR MONTH", true, &RunEvents},
+      {"styles", "styles", true, &RunStyles},
+      {"labels", "labels", false, &RunLabels},
   };
   return table;
 }

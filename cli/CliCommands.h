@@ -35,3 +35,5 @@ int RunIndex(CliSession& session, const std::vector<std::string>& args);
 int RunDetails(CliSession& session, const std::vector<std::string>& args);
 int RunMapUrl(CliSession& session, const std::vector<std::string>& args);
 int RunEvents(CliSession& session, const std::vector<std::string>& args);
+int RunStyles(CliSession& session, const std::vector<std::string>& args);
+int RunLabels(CliSession& session, const std::vector<std::string>& args);

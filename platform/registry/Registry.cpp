@@ -347,4 +347,16 @@ void ResetCache() {
   internal::ForgetRoots();
 }
 
+DeferredWrites::DeferredWrites() {
+  Lock lock(internal::StoreMutex());
+  internal::BeginDeferredWrites();
+}
+
+bool DeferredWrites::Commit() {
+  if (!open_) return true;
+  open_ = false;
+  Lock lock(internal::StoreMutex());
+  return internal::EndDeferredWrites();
+}
+
 }  // namespace registry

@@ -67,9 +67,9 @@ LONG RegEnumValueA(HKEY key, DWORD index, char* name, DWORD* nameBytes, DWORD* r
                    DWORD* type, BYTE* data, DWORD* dataBytes);
 
 // The suite's file-access library versions, with a trailing error-information argument.
-LONG AdRegCreateKeyExA(HKEY key, const char* subKey, DWORD reserved, char* keyClass,
-                       DWORD options, DWORD access, void* security, HKEY* result,
-                       DWORD* disposition, DWORD* errorInfo);
+LONG AdRegCreateKeyExA(HKEY key, const char* subKey, DWORD reserved, char* keyClass, DWORD options,
+                       DWORD access, void* security, HKEY* result, DWORD* disposition,
+                       DWORD* errorInfo);
 LONG AdRegOpenKeyExA(HKEY key, const char* subKey, DWORD options, DWORD access, HKEY* result,
                      DWORD* errorInfo);
 LONG AdRegDeleteKeyA(HKEY key, const char* subKey, DWORD* errorInfo);
@@ -84,5 +84,24 @@ bool ParseForTest(const char* data, size_t size);
 // Forgets every cached root, so that the next call reads the files again (tests that change
 // HARBO_REGISTRY_DIR call it).
 void ResetCache();
+
+// Holds the file writes back while it lives, for work that sets hundreds of values at once:
+// changes are made in memory at once, the changed roots stay locked against other
+// processes, and each is written once when the outermost scope commits or ends. Reads see
+// the changes meanwhile. When a write fails, the root is read again from its file, so that
+// nothing unsaved seems saved.
+class DeferredWrites {
+ public:
+  DeferredWrites();
+  ~DeferredWrites() { Commit(); }
+  DeferredWrites(const DeferredWrites&) = delete;
+  DeferredWrites& operator=(const DeferredWrites&) = delete;
+  // Ends this scope; false when a root could not be written. Inside another scope the
+  // writes wait for the outermost one and the answer is true.
+  bool Commit();
+
+ private:
+  bool open_ = true;
+};
 
 }  // namespace registry

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <memory>
 
 #include "platform/fileio/FileIo.h"
 #include "platform/registry/Registry.h"
@@ -40,6 +41,8 @@ struct Root {
   // first rewrite, so that nothing in it is lost for good.
   std::string damagedText;
   Key keys;
+  // Changes made while writes were deferred, not yet in the file.
+  bool pending = false;
 };
 
 std::map<uintptr_t, Root>& Roots() {
@@ -123,6 +126,8 @@ void Load(Root& root, const std::string& path, const std::optional<FileStamp>& s
 
 Root& Refreshed(uintptr_t rootKey) {
   Root& root = Roots()[rootKey];
+  // Unwritten changes are newer than anything in the file, which stays locked meanwhile.
+  if (root.pending) return root;
   const std::string path = RootFilePath(rootKey);
   const std::optional<FileStamp> stamp = StampOf(path);
   if (root.loaded && root.file == path && stamp && *stamp == root.stamp) return root;
@@ -130,7 +135,8 @@ Root& Refreshed(uintptr_t rootKey) {
   return root;
 }
 
-// An exclusive lock on the root's lock file for the time of one change, so that two
+// An exclusive lock on the root's lock file for the time of one change (or of one scope of
+// deferred writes), so that two
 // processes changing the same root never lose each other's change. Without a lock file
 // (a folder that cannot be written) the change goes ahead and fails at the write.
 class FileLock {
@@ -156,6 +162,26 @@ std::string LockPath(uintptr_t rootKey) {
   return RegistryFolder() + "/." + RootFileName(rootKey) + ".lock";
 }
 
+// The open scopes of deferred writes and the locks of the roots they changed.
+struct Deferral {
+  int depth = 0;
+  std::map<uintptr_t, std::unique_ptr<FileLock>> locks;
+};
+
+Deferral& TheDeferral() {
+  static Deferral deferral;
+  return deferral;
+}
+
+// Locks the root for one change, or for the rest of the deferral when one is open.
+std::unique_ptr<FileLock> LockForChange(uintptr_t rootKey) {
+  Deferral& deferral = TheDeferral();
+  if (deferral.depth == 0) return std::make_unique<FileLock>(LockPath(rootKey));
+  if (deferral.locks.count(rootKey) == 0)
+    deferral.locks[rootKey] = std::make_unique<FileLock>(LockPath(rootKey));
+  return nullptr;
+}
+
 bool Save(Root& root, const Key& keys) {
   if (!root.writable) return false;
   if (!root.damagedText.empty() &&
@@ -166,6 +192,17 @@ bool Save(Root& root, const Key& keys) {
   if (!fileio::WriteDiskFileAtomic(root.file, SerializeText(keys))) return false;
   root.stamp = StampOf(root.file).value_or(FileStamp{});
   return true;
+}
+
+// A change while writes are deferred works on the cached keys themselves: the edits check
+// before they change anything, and the file is written only at the end.
+LONG ChangeDeferred(Root& root, const Edit& edit) {
+  // A file that could not be read is never written, so the change would be lost.
+  if (!root.writable) return ERROR_REG_WRITE_FAULT;
+  bool changed = false;
+  const LONG result = edit(root.keys, changed);
+  if (changed) root.pending = true;
+  return result;
 }
 
 }  // namespace
@@ -186,8 +223,9 @@ const Key& CurrentRoot(uintptr_t root) {
 LONG ChangeRoot(uintptr_t rootKey, const Edit& edit) {
   std::error_code ignored;
   std::filesystem::create_directories(RegistryFolder(), ignored);
-  FileLock lock(LockPath(rootKey));
+  const std::unique_ptr<FileLock> lock = LockForChange(rootKey);
   Root& root = Refreshed(rootKey);
+  if (TheDeferral().depth > 0) return ChangeDeferred(root, edit);
   Key keys = root.keys;
   bool changed = false;
   const LONG result = edit(keys, changed);
@@ -199,6 +237,28 @@ LONG ChangeRoot(uintptr_t rootKey, const Edit& edit) {
   if (!saved) return ERROR_REG_WRITE_FAULT;
   root.keys = std::move(keys);
   return ERROR_REG_SUCCESS;
+}
+
+void BeginDeferredWrites() {
+  ++TheDeferral().depth;
+}
+
+bool EndDeferredWrites() {
+  Deferral& deferral = TheDeferral();
+  if (deferral.depth == 0 || --deferral.depth > 0) return true;
+  bool saved = true;
+  const DWORD lastError = GetLastError();
+  for (auto& [rootKey, root] : Roots()) {
+    if (!root.pending) continue;
+    root.pending = false;
+    if (Save(root, root.keys)) continue;
+    // The file keeps what it had; so does the cache, read again from it.
+    root.loaded = false;
+    saved = false;
+  }
+  SetLastError(lastError);
+  deferral.locks.clear();
+  return saved;
 }
 
 void LoadRoot(uintptr_t rootKey, Key keys) {

@@ -65,6 +65,12 @@ const Key& CurrentRoot(uintptr_t root);
 using Edit = std::function<LONG(Key& root, bool& changed)>;
 LONG ChangeRoot(uintptr_t root, const Edit& edit);
 
+// Deferred writes (see registry::DeferredWrites): while at least one scope is open, changes
+// stay in memory and their roots locked; the last end writes each changed root once and
+// returns false when a write failed.
+void BeginDeferredWrites();
+bool EndDeferredWrites();
+
 // Replaces a root's cached keys as if they had just been read from its file.
 void LoadRoot(uintptr_t root, Key keys);
 

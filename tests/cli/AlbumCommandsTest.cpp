@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -210,6 +211,34 @@ TEST_F(AlbumCommands, EventsListsTheMonthsHolidaysAndAnniversariesInDayOrder) {
   EXPECT_EQ(Album("events 2027 13").status, 2);
   EXPECT_EQ(Album("events 2027").status, 2);
   EXPECT_EQ(Album("events twenty 5").status, 2);
+}
+
+TEST_F(AlbumCommands, StylesPrintsTheRestoredListThenTheEasyPrintStyles) {
+  const ToolRun styles = Album("styles");
+  EXPECT_EQ(styles.status, 0);
+  const std::vector<std::string> titles = Titles(styles.out);
+  const auto title = [&](const std::string& t) {
+    return std::find(titles.begin(), titles.end(), t) != titles.end();
+  };
+  EXPECT_TRUE(title("style 0 (current)"));
+  EXPECT_TRUE(title("style 9"));
+  EXPECT_FALSE(title("style 10"));
+  EXPECT_TRUE(title("easy-print calendar"));
+  EXPECT_NE(styles.out.find("style 9\tL版印刷\n  kind\tlabel\n"), std::string::npos);
+  EXPECT_NE(styles.out.find("  margins\t90/190/90/190\n  cells\t4 x 4\n"), std::string::npos);
+  EXPECT_NE(styles.out.find("  footer\thidden \"&p/&s\" at 5\n"), std::string::npos);
+  // The list it restored is kept: a second run shows the same.
+  EXPECT_EQ(Album("styles").out, styles.out);
+  EXPECT_EQ(Album("styles extra").status, 2);
+}
+
+TEST_F(AlbumCommands, LabelsPrintsEverySheetWithItsGeometry) {
+  const ToolRun labels = Album("labels");
+  EXPECT_EQ(labels.status, 0);
+  EXPECT_EQ(Lines(labels.out), 33);
+  EXPECT_NE(labels.out.find("4\t1\t6面 (CJ866S)\t150/50/150/150\t60/10\t320x420\t2x3\n"),
+            std::string::npos);
+  EXPECT_NE(labels.out.find("\tsecond right at 390: 30/20\t260x205\t2x6\n"), std::string::npos);
 }
 
 }  // namespace

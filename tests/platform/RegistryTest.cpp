@@ -328,6 +328,39 @@ TEST_F(Registry, KeepsTheOldFileWholeWhenAWriteFails) {
       << "only the file and its lock file";
 }
 
+TEST_F(Registry, DeferredWritesReachTheFileOnceTheOutermostScopeEnds) {
+  HKEY key = Create("Software\\Batch");
+  ASSERT_EQ(SetDword(key, "Value", 1), ERROR_REG_SUCCESS);
+  const std::string before = FileText(UserFile());
+  {
+    registry::DeferredWrites outer;
+    {
+      registry::DeferredWrites inner;
+      ASSERT_EQ(SetDword(Create("Software\\Batch\\Sub"), "Value", 2), ERROR_REG_SUCCESS);
+      ASSERT_EQ(SetDword(key, "Value", 3), ERROR_REG_SUCCESS);
+      EXPECT_TRUE(inner.Commit());
+    }
+    EXPECT_EQ(GetDword(key, "Value"), 3u);
+    EXPECT_EQ(FileText(UserFile()), before);
+    EXPECT_TRUE(outer.Commit());
+  }
+  registry::ResetCache();
+  HKEY sub = nullptr;
+  ASSERT_EQ(Open("Software\\Batch\\Sub", &sub), ERROR_REG_SUCCESS);
+  EXPECT_EQ(GetDword(sub, "Value"), 2u);
+  EXPECT_EQ(GetDword(key, "Value"), 3u);
+}
+
+TEST_F(Registry, DeferredWritesThatFailAreForgottenAndReported) {
+  HKEY key = Create("Software\\Batch");
+  ASSERT_EQ(SetDword(key, "Value", 1), ERROR_REG_SUCCESS);
+  registry::DeferredWrites batch;
+  ASSERT_EQ(SetDword(key, "Value", 2), ERROR_REG_SUCCESS);
+  fileio::FailNthWriteForTest(1);
+  EXPECT_FALSE(batch.Commit());
+  EXPECT_EQ(GetDword(key, "Value"), 1u);
+}
+
 TEST_F(Registry, LoadsOnlyTextThatIsARegistryFile) {
   const std::string good = "HARBO-REGISTRY 1\n[Software\\Parsed]\n\"v\"=dword:00000005\n";
   EXPECT_FALSE(registry::ParseForTest("[Software\\Parsed]\n", 18));
