@@ -3,6 +3,7 @@
 #include "host/CHarboPhotoApp.h"
 #include "host/SuitePath.h"
 #include "platform/fileio/FileIo.h"
+#include "platform/registry/Registry.h"
 
 namespace {
 
@@ -25,35 +26,17 @@ CalendarEvent ReadSlot(CHarboPhotoApp& app, int slot) {
   return e;
 }
 
-// Every registry write rewrites the whole registry file, so a value that already holds what
-// would be written is left alone; a value is only taken as held when it is present (it reads
-// the same with two different defaults).
-bool WriteNumber(CHarboPhotoApp& app, const Cp932String& section, const char* name,
-                 uint32_t value) {
-  const int number = static_cast<int>(value);
-  if (app.ReadInt(section, name, number) == number && app.ReadInt(section, name, ~number) == number)
-    return true;
-  return app.WriteInt(section, name, number);
-}
-
-bool WriteName(CHarboPhotoApp& app, const Cp932String& section, const Cp932String& name) {
-  if (app.ReadText(section, "Name", name) == name &&
-      app.ReadText(section, "Name", name + "?") == name)
-    return true;
-  return app.WriteText(section, "Name", name);
-}
-
 bool WriteSlot(CHarboPhotoApp& app, int slot, const CalendarEvent& e) {
   const Cp932String s = SlotSection(slot);
-  bool ok = WriteNumber(app, s, "FlagType", e.kind);
-  ok = WriteNumber(app, s, "Year", e.year) && ok;
-  ok = WriteNumber(app, s, "Month", e.month) && ok;
-  ok = WriteNumber(app, s, "Day", e.day) && ok;
-  ok = WriteNumber(app, s, "Week", e.weekday) && ok;
-  ok = WriteNumber(app, s, "WeekNum", e.weekNumber) && ok;
-  ok = WriteNumber(app, s, "Repeat", e.repeat) && ok;
-  ok = WriteName(app, s, e.Name()) && ok;
-  return WriteNumber(app, s, "Color", e.color) && ok;
+  bool ok = app.WriteInt(s, "FlagType", e.kind);
+  ok = app.WriteInt(s, "Year", e.year) && ok;
+  ok = app.WriteInt(s, "Month", e.month) && ok;
+  ok = app.WriteInt(s, "Day", e.day) && ok;
+  ok = app.WriteInt(s, "Week", e.weekday) && ok;
+  ok = app.WriteInt(s, "WeekNum", e.weekNumber) && ok;
+  ok = app.WriteInt(s, "Repeat", e.repeat) && ok;
+  ok = app.WriteText(s, "Name", e.Name()) && ok;
+  return app.WriteInt(s, "Color", static_cast<int>(e.color)) && ok;
 }
 
 }  // namespace
@@ -94,10 +77,12 @@ void CalendarEventTable::LoadFromRegistry() {
 }
 
 bool CalendarEventTable::Save() const {
+  // 64 slots of nine values: the registry file is written once for all of them.
+  registry::DeferredWrites batch;
   CHarboPhotoApp& app = TheApp();
-  bool ok = WriteNumber(app, kSection, "Init", 0);
+  bool ok = app.WriteInt(kSection, "Init", 0);
   for (int slot = 0; slot < kSlots; ++slot) ok = WriteSlot(app, slot, at(slot)) && ok;
-  return ok;
+  return batch.Commit() && ok;
 }
 
 void CalendarEventTable::LoadDefaultFile() {

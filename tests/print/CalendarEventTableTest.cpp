@@ -101,20 +101,23 @@ TEST_F(CalendarEventTableTest, ComesFromTheDataFoldersFileUntilStoredThenFromThe
   EXPECT_EQ(TheApp().ReadText("Print\\Calendar\\Event63", "Name", "x"), "");
 }
 
-TEST_F(CalendarEventTableTest, ASecondSaveWritesOnlyWhatChangedAndReportsAFailedWrite) {
+TEST_F(CalendarEventTableTest, AFailedWriteIsReportedAndLeavesTheStoredTableWhole) {
   CalendarEventTable table;
   CalendarEvent e;
   e.SetName("e");
   table.Set(3, e);
   ASSERT_TRUE(table.Save());
-  fileio::FailNthWriteForTest(1);
-  EXPECT_TRUE(table.Save()) << "nothing to write, so no write to fail";
+  const CalendarEventTable stored = table;
   e.day = 9;
   table.Set(3, e);
+  table.Set(4, e);
+  fileio::FailNthWriteForTest(1);
   EXPECT_FALSE(table.Save());
   fileio::FailNthWriteForTest(0);
-  ASSERT_TRUE(table.Save());
   CalendarEventTable again;
+  again.LoadFromRegistry();
+  EXPECT_EQ(again, stored);
+  ASSERT_TRUE(table.Save());
   again.LoadFromRegistry();
   EXPECT_EQ(again, table);
 }
