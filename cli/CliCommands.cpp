@@ -32,6 +32,7 @@ const std::vector<CliCommand>& CliCommandTable() {
       {"index", "index", true, &RunIndex},
       {"details", "details FILE", true, &RunDetails},
       {"map-url", "map-url FILE", true, &RunMapUrl},
+      {"events", "events YEAR MONTH", true, &RunEvents},
       {"styles", "styles", true, &RunStyles},
       {"labels", "labels", false, &RunLabels},
   };

@@ -36,5 +36,6 @@ int RunShot(CliSession& session, const std::vector<std::string>& args);
 int RunIndex(CliSession& session, const std::vector<std::string>& args);
 int RunDetails(CliSession& session, const std::vector<std::string>& args);
 int RunMapUrl(CliSession& session, const std::vector<std::string>& args);
+int RunEvents(CliSession& session, const std::vector<std::string>& args);
 int RunStyles(CliSession& session, const std::vector<std::string>& args);
 int RunLabels(CliSession& session, const std::vector<std::string>& args);

@@ -34,6 +34,9 @@ constexpr int32_t kErrorBackupNotWritten = 2091;
 constexpr int32_t kErrorUserNameRefused = 2092;
 // A window's message handler threw; the message was answered with 0. The text says what.
 constexpr int32_t kErrorHandlerThrew = 2093;
+// Lines of the default events file past the 64 events a table holds; detail 1 is their
+// number.
+constexpr int32_t kErrorEventsLeftOut = 2094;
 
 void SetContext(SuiteContext* context);
 SuiteContext* Context();

@@ -200,7 +200,24 @@ constexpr UINT kControlMemoEdit = 1250;
 
 // The window of a print job: the document, the printer and its port, and Cancel.
 constexpr UINT kDialogPrinting = 190;
-constexpr UINT kControlPrintingText = 1300;
+constexpr UINT kControlPrintingText = 1320;
+
+// The holiday or anniversary editor: the name, the kind, the colour's swatch with its change
+// button, the repeat, the date by year, month and day, or by week number and weekday. The
+// caption is the caller's.
+constexpr UINT kDialogEventDay = 241;
+constexpr UINT kControlEventName = 1300;
+constexpr UINT kControlEventAnniversary = 1301;
+constexpr UINT kControlEventHoliday = 1302;
+constexpr UINT kControlEventColor = 1303;
+constexpr UINT kControlEventRepeat = 1304;
+constexpr UINT kControlEventYear = 1305;
+constexpr UINT kControlEventMonth = 1306;
+constexpr UINT kControlEventDay = 1307;
+constexpr UINT kControlEventByWeekday = 1308;
+constexpr UINT kControlEventWeekNumber = 1309;
+constexpr UINT kControlEventWeekday = 1310;
+constexpr RECT kEventColorSwatch{76, 74, 136, 96};
 
 // The template of a dialog, or null when there is none.
 const DialogTemplate* FindDialogTemplate(UINT id);

@@ -221,6 +221,28 @@ TEST_F(AlbumCommands, ShotDrawsTheSuitesWindowWithTheAlbumAtTheSizeAsked) {
   EXPECT_EQ(Album("shot a.png --width wide").status, 2);
 }
 
+TEST_F(AlbumCommands, EventsListsTheMonthsHolidaysAndAnniversariesInDayOrder) {
+  EXPECT_EQ(Album("events 2027 5").out,
+            "3\tholiday\t憲法記念日\n4\tholiday\tみどりの日\n"
+            "5\tholiday\tこどもの日\n")
+      << "the suite's default events file beside the program";
+  Write("data/Users/PimEvt.dat",
+        "h\n0,0,0,20,0,0,2,0x00000000,\"pay\"\n1,2027,5,20,0,0,0,0x000000ff,\"x\"\n"
+        "0,0,0,0,0,0,3,0x00000000,\"sun\"\n");
+  EXPECT_EQ(Album("events 2027 6").out,
+            "6\tanniversary\tsun\n13\tanniversary\tsun\n20\tanniversary\tpay\n"
+            "20\tanniversary\tsun\n27\tanniversary\tsun\n");
+  EXPECT_EQ(Album("events 2027 5").out,
+            "2\tanniversary\tsun\n9\tanniversary\tsun\n"
+            "16\tanniversary\tsun\n20\tanniversary\tpay\n"
+            "20\tholiday\tx\n23\tanniversary\tsun\n"
+            "30\tanniversary\tsun\n")
+      << "the data folder's own file comes first; each event of a day in slot order";
+  EXPECT_EQ(Album("events 2027 13").status, 2);
+  EXPECT_EQ(Album("events 2027").status, 2);
+  EXPECT_EQ(Album("events twenty 5").status, 2);
+}
+
 TEST_F(AlbumCommands, StylesPrintsTheRestoredListThenTheEasyPrintStyles) {
   const ToolRun styles = Album("styles");
   EXPECT_EQ(styles.status, 0);
