@@ -62,6 +62,23 @@ CPhotoManager* OpenLibrary() {
   return app.library();
 }
 
+std::vector<CPhotoItem*> ChosenPhotos(const CPhotoManager& library,
+                                      const std::optional<Cp932String>& nameKeywords,
+                                      std::unique_ptr<CPhotoItems>& holder) {
+  if (nameKeywords) {
+    SearchCriteria criteria;
+    criteria.tests = SearchCriteria::kName;
+    const Cp932String keywords = cp932::Cut(*nameKeywords, sizeof criteria.nameKeywords - 1);
+    std::memcpy(criteria.nameKeywords, keywords.data(), keywords.size());
+    holder = library.Search(criteria);
+  }
+  std::vector<CPhotoItem*> photos;
+  const CPhotoItems& from = holder ? *holder : static_cast<const CPhotoItems&>(library);
+  for (CPhotoItem* item : from.items())
+    if (item->deleted() == 0) photos.push_back(item);
+  return photos;
+}
+
 std::string RecordLine(const CPhotoItem& item) {
   uint8_t adjustments[AdjustmentRecord::kBytes];
   item.adjustments().ToBytes(adjustments);

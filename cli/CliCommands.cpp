@@ -22,6 +22,10 @@ const std::vector<CliCommand>& CliCommandTable() {
        "[--photos] [--movies]",
        true, &RunSearch},
       {"rename", "rename NAME_OR_PATH NEW_NAME", true, &RunRename},
+      {"print",
+       "print --style NAME_OR_INDEX (--pdf FILE | --printer QUEUE) [--from N --to M] "
+       "[--copies N] [--name KEYWORDS | --all]",
+       true, &RunPrint},
       {"memo", "memo NAME_OR_PATH TEXT", true, &RunMemo},
       {"db-dump", "db-dump FILE", false, &RunDbDump},
       {"db-check", "db-check FILE", false, &RunDbCheck},

@@ -28,6 +28,7 @@ int RunImport(CliSession& session, const std::vector<std::string>& args);
 int RunExport(CliSession& session, const std::vector<std::string>& args);
 int RunList(CliSession& session, const std::vector<std::string>& args);
 int RunSearch(CliSession& session, const std::vector<std::string>& args);
+int RunPrint(CliSession& session, const std::vector<std::string>& args);
 int RunRename(CliSession& session, const std::vector<std::string>& args);
 int RunMemo(CliSession& session, const std::vector<std::string>& args);
 int RunDbDump(CliSession& session, const std::vector<std::string>& args);

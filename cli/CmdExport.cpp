@@ -51,23 +51,6 @@ const char* ParseOptions(const std::vector<std::string>& args, Options& o) {
   return nullptr;
 }
 
-// The photos to export, in the library's order: every one, or those whose name holds the
-// keywords as the search dialog finds them.
-std::vector<CPhotoItem*> Chosen(const CPhotoManager& library, const Options& o,
-                                std::unique_ptr<CPhotoItems>& found) {
-  if (!o.all) {
-    SearchCriteria criteria;
-    criteria.tests = SearchCriteria::kName;
-    std::memcpy(criteria.nameKeywords, o.name->data(), o.name->size());
-    found = library.Search(criteria);
-  }
-  std::vector<CPhotoItem*> photos;
-  const CPhotoItems& from = found ? *found : static_cast<const CPhotoItems&>(library);
-  for (CPhotoItem* item : from.items())
-    if (item->deleted() == 0) photos.push_back(item);
-  return photos;
-}
-
 }  // namespace
 
 int RunExport(CliSession& /*session*/, const std::vector<std::string>& args) {
@@ -78,7 +61,8 @@ int RunExport(CliSession& /*session*/, const std::vector<std::string>& args) {
   CPhotoManager* library = cli::OpenLibrary();
   if (library == nullptr) return 1;
   std::unique_ptr<CPhotoItems> found;
-  const std::vector<CPhotoItem*> photos = Chosen(*library, options, found);
+  const std::vector<CPhotoItem*> photos =
+      cli::ChosenPhotos(*library, options.all ? std::nullopt : options.name, found);
   if (photos.empty()) {
     std::fprintf(stderr, "harbo-album: 写真を選択してください。\n");
     return 1;

@@ -26,6 +26,7 @@ constexpr UINT DT_CENTER = 0x1;
 constexpr UINT DT_RIGHT = 0x2;
 constexpr UINT DT_VCENTER = 0x4;
 constexpr UINT DT_BOTTOM = 0x8;
+constexpr UINT DT_WORDBREAK = 0x10;
 constexpr UINT DT_SINGLELINE = 0x20;
 constexpr UINT DT_NOCLIP = 0x100;
 constexpr UINT DT_NOPREFIX = 0x800;

@@ -40,6 +40,7 @@ const QFontMetrics& MetricsOf(CDC::Impl& impl) {
 int TextFlagsOf(UINT format) {
   int flags = AlignmentOf(format);
   if (format & DT_SINGLELINE) flags |= Qt::TextSingleLine;
+  if ((format & DT_WORDBREAK) && !(format & DT_SINGLELINE)) flags |= Qt::TextWordWrap;
   if (format & DT_NOCLIP) flags |= Qt::TextDontClip;
   if (!(format & DT_NOPREFIX)) flags |= Qt::TextShowMnemonic;
   return flags;

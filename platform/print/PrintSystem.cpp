@@ -21,6 +21,8 @@ namespace {
 SetupResponder g_setupResponder;
 
 constexpr double kTenthsPerInch = 254.0;
+// The file printer's photos are made at this resolution, as for a good photo printer.
+constexpr int kFileResolution = 300;
 
 int32_t Tenths(double millimetres) {
   return static_cast<int32_t>(std::lround(millimetres * 10.0));
@@ -106,6 +108,7 @@ DeviceMetrics MeasurePage(const Settings& settings) {
   QPrinter printer(QPrinter::HighResolution);
   if (IsFilePrinter(settings.printer)) {
     printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(kFileResolution);
   } else {
     if (!QueueNamed(settings.printer)) return {};
     printer.setPrinterName(QtText::FromCp932(settings.printer));
@@ -197,6 +200,7 @@ bool Job::Start(const Settings& settings, const Cp932String& documentName, Cp932
     impl_->temporary->close();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(impl_->temporary->fileName());
+    printer.setResolution(kFileResolution);
     impl_->outputFile = settings.outputFile;
   } else {
     printer.setPrinterName(QtText::FromCp932(settings.printer));
@@ -261,6 +265,10 @@ SIZE Job::sheet() const {
 
 RECT Job::printable() const {
   return impl_->ToTenths(impl_->printer.pageLayout().paintRectPixels(impl_->printer.resolution()));
+}
+
+int Job::resolution() const {
+  return impl_->printer.resolution();
 }
 
 int Job::pagesStarted() const {

@@ -103,6 +103,8 @@ class Job {
   SIZE sheet() const;
   RECT printable() const;
   int pagesStarted() const;
+  // The device's dots per inch: the printer's own, 300 for the file printer.
+  int resolution() const;
 
  private:
   struct Impl;

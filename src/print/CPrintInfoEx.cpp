@@ -11,9 +11,9 @@ namespace {
 using cp932::Lit;
 
 constexpr char kDocumentName[] = "Quarn Port";
-// A print job holds the phone's operation kind: no module talks to the phone while the
-// album prints.
-constexpr int32_t kKindPrint = suite::kKindPhone;
+// A print job is registered as the album's modal work, keeping the machine awake: its
+// progress window holds the album until the job ends.
+constexpr int32_t kKindPrint = suite::kKindModalDialog;
 
 bool IsPostcardSized(const printsys::Paper& paper) {
   return paper.width >= 990 && paper.width <= 1010 && paper.height >= 1470 && paper.height <= 1490;
@@ -164,7 +164,7 @@ CPrintInfoEx::JobOutcome CPrintInfoEx::RunJob(int pageCount, const PageDrawer& d
       outcome = JobOutcome::kFailed;
       break;
     }
-    const Page page{number, pageCount, job.sheet(), job.printable()};
+    const Page page{number, pageCount, job.sheet(), job.printable(), job.resolution()};
     if (CDC* dc = job.dc()) draw(*dc, page);
     if (!job.EndPage()) {
       outcome = JobOutcome::kFailed;

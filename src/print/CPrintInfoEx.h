@@ -75,6 +75,7 @@ class CPrintInfoEx {
     int count = 1;
     SIZE sheet{};
     RECT printable{};
+    int dpi = 300;
   };
   using PageDrawer = std::function<void(CDC& dc, const Page& page)>;
   enum class JobOutcome { kPrinted, kCancelled, kRefused, kFailed };

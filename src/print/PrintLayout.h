@@ -4,15 +4,13 @@
 #pragma once
 
 #include "print/CPrintFormat.h"
+#include "print/CPrintFormats.h"
 #include "print/CPrintPaperSizeInfo.h"
 #include "print/PrintPageTemplate.h"
 
 namespace printlayout {
 
-struct YearMonth {
-  int year = 0;
-  int month = 0;  // 1-12
-};
+using YearMonth = PrintYearMonth;
 
 // The first month a calendar block shows, its stored values read against today: a year
 // (0 this year, v < 0 this year + (-1 - v)), a month (1-12 that month, v < 0 this month +
