@@ -8,6 +8,7 @@
 
 #include "print/CalendarEventTable.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/print/CalendarFixture.h"
 
 namespace {
 
@@ -19,18 +20,7 @@ std::string ShippedEventsFile() {
   return (root / "sample" / "Users" / "PimEvt.dat").string();
 }
 
-class CalendarEventTableTest : public AlbumFixture {
- protected:
-  void SetUp() override {
-    // Each test has a user, and with it registry values, of its own.
-    user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-    ASSERT_TRUE(TheApp().MakeUserRegistryKey());
-    std::filesystem::create_directories(usersFolder_);
-  }
-  std::string DataFolderFile() const { return usersFolder_ + "/PimEvt.dat"; }
-};
+using CalendarEventTableTest = CalendarFixture;
 
 // Every event day of a year as "M/D" with its names in UTF-8, holidays only.
 std::map<std::string, std::string> HolidaysOf(const CalendarEventTable& table, int year) {
