@@ -180,6 +180,22 @@ TEST_F(CalendarOptions, OkWritesTheColoursWeekdayNamesFontAndSwitchIntoTheBlock)
   EXPECT_EQ(CalendarNotices(), 1);
 }
 
+TEST_F(CalendarOptions, AFailedStoreIsToldAndKeepsTheDialogOpenWithTheBlockUnchanged) {
+  bool open = false;
+  fileio::FailNthWriteForTest(1);
+  Run([&](Options& d) {
+    Press(d, res::kControlCalBold);
+    d.SendMessage(WM_COMMAND, IDOK, 0);
+    open = !d.ended();
+  });
+  fileio::FailNthWriteForTest(0);
+  EXPECT_TRUE(open);
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"祝日と記念日を保存できませんでした。"});
+  EXPECT_EQ(result_, param_);
+  EXPECT_EQ(TheApp().ReadInt("Print\\Calendar", "Init", 1), 1);
+  EXPECT_EQ(CalendarNotices(), 0);
+}
+
 TEST_F(CalendarOptions, CancelLeavesTheBlockAndTheRegistryAlone) {
   Run([&](Options& d) {
     Press(d, res::kControlCalBold);
