@@ -138,16 +138,4 @@ TEST_F(CalendarEventTableTest, EventsPastTheSixtyFourthGoToTheErrorRecord) {
   EXPECT_EQ(std::string(suite_.error.text).rfind(Lit("祝日・記念日のうち 2 件"), 0), 0u);
 }
 
-TEST_F(CalendarEventTableTest, AFreeSlotIsFoundAndAFullTableHasNone) {
-  CalendarEventTable table;
-  CalendarEvent e;
-  e.SetName("e");
-  for (int slot = 0; slot < CalendarEventTable::kSlots; ++slot)
-    if (slot != 40) table.Set(slot, e);
-  EXPECT_EQ(table.FirstFreeSlot(), 40);
-  table.Set(40, e);
-  EXPECT_EQ(table.FirstFreeSlot(), -1);
-  EXPECT_EQ(table.count(), 64);
-}
-
 }  // namespace
