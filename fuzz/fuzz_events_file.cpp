@@ -18,7 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (e.Name().size() > calevents::kMaxNameBytes || e.color > 0x00FFFFFF) std::abort();
     e.Describe();
   }
-  for (int day = 1; day <= 31; ++day)
-    table.IsHoliday(2027, 2, day), table.FindEvent(0, 2027, 2, day);
+  for (int day = 1; day <= 31; ++day) {
+    table.IsHoliday(2027, 2, day);
+    table.FindEvent(0, 2027, 2, day);
+  }
   return 0;
 }

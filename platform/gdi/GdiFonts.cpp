@@ -98,6 +98,15 @@ std::string ResolveFaceName(const Cp932String& face) {
   return std::string(InstalledFamily(*mapping));
 }
 
+std::vector<Cp932String> FontFaceNames() {
+  std::vector<Cp932String> names;
+  if (!HasGuiApplication()) return names;
+  for (const QString& family : QFontDatabase::families())
+    if (std::optional<Cp932String> name = cp932::FromUtf8(family.toStdString()))
+      names.push_back(*name);
+  return names;
+}
+
 FontMatch MatchFont(HFONT font) {
   LOGFONTA record;
   if (GetObjectType(font) != OBJ_FONT || GetObjectA(font, sizeof record, &record) == 0) return {};

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/text/Cp932.h"
 #include "platform/win/WinTypes.h"
@@ -181,6 +182,10 @@ using Owned = std::unique_ptr<T, ObjectDeleter>;
 // proportional faces to the proportional IPA fonts where those are installed. Any other
 // name is passed on for the font system to match.
 std::string ResolveFaceName(const Cp932String& face);
+
+// The font families installed, by name, in the font system's order; families whose names
+// have no code page 932 form are left out. Empty without a running application.
+std::vector<Cp932String> FontFaceNames();
 
 // What the font system made of a font: its family, its character height in pixels, and
 // whether it is bold or italic. Without a running application the answer is the resolved

@@ -151,12 +151,14 @@ void CDlgEventDay::OnChangeColor() {
   }
 }
 
+void CDlgEventDay::PaintSwatch(CDC& dc, const RECT& rect, COLORREF color) {
+  dc.FillSolidRect(rect, RGB(0x80, 0x80, 0x80));
+  dc.FillSolidRect(RECT{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1}, color);
+}
+
 void CDlgEventDay::OnPaint() {
   CPaintDC dc(this);
-  RECT frame = res::kEventColorSwatch;
-  dc.FillSolidRect(frame, RGB(0x80, 0x80, 0x80));
-  frame = RECT{frame.left + 1, frame.top + 1, frame.right - 1, frame.bottom - 1};
-  dc.FillSolidRect(frame, color_);
+  PaintSwatch(dc, res::kEventColorSwatch, color_);
 }
 
 void CDlgEventDay::Refuse(const Cp932String& text) {

@@ -9,6 +9,7 @@
 #include "print/CalendarEvent.h"
 
 class CCheckBox;
+class CDC;
 class CComboBox;
 class CEdit;
 class CRadioButton;
@@ -31,6 +32,9 @@ class CDlgEventDay : public CCDialogExPh {
   COLORREF color() const { return color_; }
 
   using CCDialogExPh::Control;
+
+  // A colour's swatch: the colour inside a grey frame.
+  static void PaintSwatch(CDC& dc, const RECT& rect, COLORREF color);
 
  protected:
   BOOL OnInitDialog() override;

@@ -219,6 +219,28 @@ constexpr UINT kControlEventWeekNumber = 1309;
 constexpr UINT kControlEventWeekday = 1310;
 constexpr RECT kEventColorSwatch{76, 74, 136, 96};
 
+// The calendar options: the colour of each weekday, holidays and the month title with its
+// swatch, the weekday names, the calendar font with its sample (both painted by the
+// dialog), the event names switch, and the list of holidays and anniversaries with its
+// buttons.
+constexpr UINT kDialogCalendarOption = 242;
+constexpr UINT kControlCalColorTarget = 1320;
+constexpr UINT kControlCalColorChange = 1321;
+constexpr UINT kControlCalJapanese = 1322;
+constexpr UINT kControlCalEnglish = 1323;
+constexpr UINT kControlCalFontFace = 1324;
+constexpr UINT kControlCalBold = 1325;
+constexpr UINT kControlCalItalic = 1326;
+constexpr UINT kControlCalUnderline = 1327;
+constexpr UINT kControlCalEventNames = 1328;
+constexpr UINT kControlCalEventList = 1329;
+constexpr UINT kControlCalCreate = 1330;
+constexpr UINT kControlCalEdit = 1331;
+constexpr UINT kControlCalDelete = 1332;
+constexpr UINT kControlCalReset = 1333;
+constexpr RECT kCalColorSwatch{24, 62, 84, 84};
+constexpr RECT kCalFontSample{24, 154, 436, 180};
+
 // The template of a dialog, or null when there is none.
 const DialogTemplate* FindDialogTemplate(UINT id);
 

@@ -2,34 +2,23 @@
 // pressed, the refusals it shows and the record it gives back.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <functional>
 
-#include "platform/shell/ColorDialog.h"
 #include "platform/win/CheckBox.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/Edit.h"
 #include "platform/win/RadioButton.h"
 #include "print/CDlgEventDay.h"
 #include "resources/DialogTemplates.h"
-#include "tests/support/AlbumFixture.h"
+#include "tests/print/CalendarFixture.h"
 
 namespace {
 
 using cp932::Lit;
 using namespace calevents;
 
-class EventEditor : public AlbumFixture {
+class EventEditor : public CalendarFixture {
  protected:
-  void SetUp() override {
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-  }
-  void TearDown() override {
-    shell::SetColorDialogResponderForTest(nullptr);
-    AlbumFixture::TearDown();
-  }
-
   // Runs the editor on the record; the steps fill it in and press OK as often as they like,
   // and the dialog is cancelled afterwards when it is still open.
   intptr_t Run(const CalendarEvent& record, bool creating,
@@ -58,16 +47,6 @@ class EventEditor : public AlbumFixture {
     Get<CComboBox>(d, id)->SelectAsUser(index);
   }
   static void Ok(CDlgEventDay& d) { d.SendMessage(WM_COMMAND, IDOK, 0); }
-
-  std::vector<std::string> BoxTexts() const {
-    std::vector<std::string> texts;
-    for (const auto& box : boxes_) texts.push_back(box.text);
-    return texts;
-  }
-  int CalendarNotices() {
-    QCoreApplication::processEvents();
-    return suite_.host.Count(kHostMsgCalendarChanged);
-  }
 
   std::string caption_;
   CalendarEvent result_;

@@ -8,6 +8,7 @@
 
 #include "print/CalendarEventTable.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/print/CalendarFixture.h"
 
 namespace {
 
@@ -19,18 +20,7 @@ std::string ShippedEventsFile() {
   return (root / "sample" / "Users" / "PimEvt.dat").string();
 }
 
-class CalendarEventTableTest : public AlbumFixture {
- protected:
-  void SetUp() override {
-    // Each test has a user, and with it registry values, of its own.
-    user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-    ASSERT_TRUE(TheApp().MakeUserRegistryKey());
-    std::filesystem::create_directories(usersFolder_);
-  }
-  std::string DataFolderFile() const { return usersFolder_ + "/PimEvt.dat"; }
-};
+using CalendarEventTableTest = CalendarFixture;
 
 // Every event day of a year as "M/D" with its names in UTF-8, holidays only.
 std::map<std::string, std::string> HolidaysOf(const CalendarEventTable& table, int year) {
@@ -146,18 +136,6 @@ TEST_F(CalendarEventTableTest, EventsPastTheSixtyFourthGoToTheErrorRecord) {
   EXPECT_EQ(suite_.error.detail1, 2);
   EXPECT_EQ(suite_.error.module, suite::kAlbumModule);
   EXPECT_EQ(std::string(suite_.error.text).rfind(Lit("祝日・記念日のうち 2 件"), 0), 0u);
-}
-
-TEST_F(CalendarEventTableTest, AFreeSlotIsFoundAndAFullTableHasNone) {
-  CalendarEventTable table;
-  CalendarEvent e;
-  e.SetName("e");
-  for (int slot = 0; slot < CalendarEventTable::kSlots; ++slot)
-    if (slot != 40) table.Set(slot, e);
-  EXPECT_EQ(table.FirstFreeSlot(), 40);
-  table.Set(40, e);
-  EXPECT_EQ(table.FirstFreeSlot(), -1);
-  EXPECT_EQ(table.count(), 64);
 }
 
 }  // namespace
