@@ -1,5 +1,6 @@
 #include "print/PrintCalendar.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "print/CalendarEventTable.h"
@@ -125,7 +126,10 @@ void DrawMonth(CDC& dc, const RECT& rect, int year, int month, const CPrintParam
   for (int w = 0; w < 7; ++w) {
     const RECT column{rect.left + g.columnW * w, g.header.top, rect.left + g.columnW * (w + 1),
                       g.header.bottom};
-    Text text(dc, FontOfHeight(block.calendarFont, (g.header.bottom - g.header.top) * 3 / 4,
+    // The names keep to their columns: English ones are three letters wide.
+    const LONG fits = block.calendarLogoType == 0 ? g.columnW * 3 / 4 : g.columnW * 2 / 5;
+    Text text(dc, FontOfHeight(block.calendarFont,
+                               std::min((g.header.bottom - g.header.top) * 3 / 4, fits),
                                colours[static_cast<size_t>(w)]));
     text.Draw(WeekdayName(w, block.calendarLogoType), column,
               DT_SINGLELINE | DT_CENTER | DT_VCENTER);
