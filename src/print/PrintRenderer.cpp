@@ -184,10 +184,14 @@ RECT DrawPhoto(CDC& dc, const RECT& box, const CPrintPhotoOption& options, const
   const RECT placed{left, top, left + round(w), top + round(h)};
   const int pixelsW = std::max(1, static_cast<int>(std::lround(w * dpi / 254.0)));
   const int pixelsH = std::max(1, static_cast<int>(std::lround(h * dpi / 254.0)));
+  // The picture is made at the device's pixels for its place: a larger photo decoded down
+  // to them, a smaller one enlarged up to them.
   const AdjustmentRecord adjustments = record.adjustments();
-  if (picture.LoadEnlarging(record.path(), pixelsW, pixelsH, &adjustments, true) == 0 ||
-      !picture.HasPixels())
-    return RECT{};
+  const bool larger = file.width >= pixelsW && file.height >= pixelsH;
+  const int loaded =
+      larger ? picture.Load(record.path(), pixelsW, pixelsH, &adjustments, true)
+             : picture.LoadEnlarging(record.path(), pixelsW, pixelsH, &adjustments, true);
+  if (loaded == 0 || !picture.HasPixels()) return RECT{};
   dc.SelectClipRect(&box);
   picture.PaintForPrint(dc, placed);
   return Intersect(placed, box);
