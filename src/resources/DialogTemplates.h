@@ -198,6 +198,12 @@ constexpr UINT kControlRenameOriginal = 3;
 constexpr UINT kDialogMemoEdit = 250;
 constexpr UINT kControlMemoEdit = 1250;
 
+// The PRINT Image Matching choice: its check box over the explanation and a notice.
+constexpr UINT kDialogPimSelect = 191;
+constexpr UINT kControlPimSwitch = 1330;
+constexpr UINT kControlPimExplanation = 1331;
+constexpr UINT kControlPimNotice = 1332;
+
 // The window of a print job: the document, the printer and its port, and Cancel.
 constexpr UINT kDialogPrinting = 190;
 constexpr UINT kControlPrintingText = 1320;

@@ -7,8 +7,11 @@
 #include <filesystem>
 
 #include "platform/gdi/CDC.h"
+#include "platform/win/CheckBox.h"
+#include "print/CDlgPimSelect.h"
 #include "print/CDlgPrinting.h"
 #include "print/CPrintInfoEx.h"
+#include "resources/DialogTemplates.h"
 #include "tests/support/AlbumFixture.h"
 #include "tests/support/PrivateCups.h"
 
@@ -141,6 +144,25 @@ TEST_F(PrintJobs, AJobGoesThroughThePrintSystemToItsQueue) {
   ASSERT_EQ(jobs.size(), 1u);
   EXPECT_EQ(PdfPages(jobs[0]), 2);
   EXPECT_NE(PdfText(jobs[0]).find("Page 2 of 2"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PrintJobs, ThePrintImageMatchingChoiceIsKeptOnlyOnOk) {
+  CPrintInfoEx info;
+  for (const bool ok : {false, true}) {
+    win::SetDialogResponder([&](CDialog& dialog) -> intptr_t {
+      auto& d = dynamic_cast<CDlgPimSelect&>(dialog);
+      dynamic_cast<CCheckBox*>(d.Control(res::kControlPimSwitch))->Click();
+      d.SendMessage(WM_COMMAND, ok ? IDOK : IDCANCEL, 0);
+      return 0;
+    });
+    CDlgPimSelect dialog(info.pimSwitch());
+    if (dialog.DoModal() == IDOK) info.SetPimSwitch(dialog.pimSwitch());
+    EXPECT_EQ(info.pimSwitch(), ok ? 1 : 0);
+  }
 }
 
 }  // namespace

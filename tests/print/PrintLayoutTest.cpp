@@ -140,6 +140,46 @@ TEST(PageLayout, TwelveMonthsFromNovemberRunIntoTheNextYear) {
   EXPECT_EQ(first.month, 1);
 }
 
+TEST(PageLayout, AFourByFourLabelSheetOnThePostcardFromTheSheetsEdge) {
+  printsys::DeviceMetrics m;
+  m.dpiX = m.dpiY = 254;
+  m.printableMmX = 96;
+  m.printableMmY = 144;
+  m.printablePixelsX = 960;
+  m.printablePixelsY = 1440;
+  m.physicalPixelsX = 1000;
+  m.physicalPixelsY = 1480;
+  m.offsetPixelsX = m.offsetPixelsY = 20;
+  CPrintPaperSizeInfo postcard;
+  postcard.Measure(m);
+  CPrintFormat style = Basic(4, 4);
+  style.attr = CPrintFormat::kSeal;
+  style.paper.enableArea = 0;
+  style.paper.SetMargins(90, 190, 90, 190);
+  CPrintParam& b = style.paramMain;
+  b.autoPhotoSize = 0;
+  b.photoSizeX = 190;
+  b.photoSizeY = 260;
+  b.SetSpaces(20, 20);
+  b.photoOption.HideAll();
+  PrintPageTemplate t;
+  printlayout::LayOut(style, postcard, YearMonth{2026, 12}, t);
+  ASSERT_EQ(t.cells.size(), 16u);
+  EXPECT_TRUE(SameRect(t.cells[0].rect, RECT{90, 190, 280, 450}));
+  EXPECT_TRUE(SameRect(t.cells[5].rect, RECT{300, 470, 490, 730}));
+  EXPECT_TRUE(SameRect(t.cells[15].rect, RECT{720, 1030, 910, 1290}));
+}
+
+TEST(PageLayout, ACalendarBelowTwoThirdsOfPhotosTakesTheLastThird) {
+  CPrintFormat style = Basic(1, 1);
+  style.attr = CPrintFormat::kCalendar;
+  style.paramMain.calendarWidth = CPrintParam::kShareTwoThirds;
+  PrintPageTemplate t;
+  printlayout::LayOut(style, A4Page(), YearMonth{2026, 12}, t);
+  EXPECT_TRUE(SameRect(t.calendar[0], RECT{50, 50 + 2870 * 2 / 3, 2050, 2920}));
+  EXPECT_EQ(t.cells[0].rect.bottom, 50 + 2870 * 2 / 3);
+}
+
 TEST(PageLayout, TurningTwiceGivesTheStyleBack) {
   CPrintFormat style = Basic(2, 5);
   style.paper.SetMargins(10, 20, 30, 40);
