@@ -27,9 +27,10 @@ struct EasyPrintDefaults {
   int32_t subSpaceX, subSpaceY;
 };
 
-// The calendar's first year is kept within the years its events were made for.
-constexpr int kFirstCalendarYear = 2007;
-constexpr int kLastCalendarYear = 2016;
+// The calendar starts this year, kept within the years its events can be given for (a
+// fixed range of long ago would print a calendar of years past).
+constexpr int kFirstCalendarYear = 1990;
+constexpr int kLastCalendarYear = 2100;
 
 constexpr EasyPrintDefaults kEasyPrint[] = {
     {"Print\\FormatIndex",

@@ -68,8 +68,8 @@ TEST_F(EasyPrintStyle, TheCalendarStyleStartsThisMonthWithinItsYears) {
   EXPECT_EQ(main.calendarWeekColor[8], 0x00FF3300u);
   EXPECT_EQ(main.spaceSizeX * 1000 + main.spaceSizeY, 30040);
   EXPECT_EQ(s.paramSub.spaceSizeX * 1000 + s.paramSub.spaceSizeY, 120160);
-  EXPECT_EQ(Load(EasyPrint::kCalendar, {2026, 1}).paramMain.calendarStartYear, 2016);
-  EXPECT_EQ(Load(EasyPrint::kCalendar, {2005, 1}).paramMain.calendarStartYear, 2007);
+  EXPECT_EQ(Load(EasyPrint::kCalendar, {2026, 1}).paramMain.calendarStartYear, 2026);
+  EXPECT_EQ(Load(EasyPrint::kCalendar, {1985, 1}).paramMain.calendarStartYear, 1990);
 }
 
 TEST_F(EasyPrintStyle, ASavedStyleIsReadAsSaved) {
