@@ -166,3 +166,31 @@ TEST_F(PrintJobs, ThePrintImageMatchingChoiceIsKeptOnlyOnOk) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PrintJobs, TheSetupDialogChangesThePrinterAndItsPaperOnlyWhenConfirmed) {
+  CPrintInfoEx info;
+  ASSERT_TRUE(info.ReadPrinters(false));
+  const printsys::Settings before = info.settings();
+  printsys::SetSetupResponderForTest(
+      [](const printsys::Settings&) -> std::optional<printsys::Settings> { return std::nullopt; });
+  EXPECT_EQ(info.PrinterSetup(nullptr), 0) << "cancelled";
+  EXPECT_TRUE(info.settings() == before);
+  printsys::SetSetupResponderForTest([](const printsys::Settings& shown) {
+    printsys::Settings chosen = shown;
+    chosen.printer = printsys::FilePrinterName();
+    chosen.paperSize = printsys::kPaperPostcard;
+    chosen.portrait = false;
+    return std::optional<printsys::Settings>(chosen);
+  });
+  EXPECT_EQ(info.PrinterSetup(nullptr), 1);
+  printsys::SetSetupResponderForTest(nullptr);
+  EXPECT_EQ(info.printerName(), printsys::FilePrinterName());
+  EXPECT_FALSE(info.IsPortrait());
+  ASSERT_GE(info.selectedPaper(), 0);
+  EXPECT_EQ(info.papers()[static_cast<size_t>(info.selectedPaper())].number,
+            printsys::kPaperPostcard);
+}
+
+}  // namespace
