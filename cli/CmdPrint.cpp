@@ -7,6 +7,7 @@
 
 #include "cli/CliAlbum.h"
 #include "cli/CliCommands.h"
+#include "host/CHarboPhotoApp.h"
 #include "platform/win/HeadlessApplication.h"
 #include "print/CPrintManager.h"
 
@@ -113,7 +114,7 @@ int RunPrint(CliSession& /*session*/, const std::vector<std::string>& args) {
   CPhotoManager* library = cli::OpenLibrary();
   if (library == nullptr) return 1;
   const win::HeadlessApplication application;
-  CPrintManager manager;
+  CPrintManager& manager = TheApp().printManager();
   if (!manager.Start(false)) return Refuse("no printer information or no print style");
   CPrintFormat* style = FindStyle(manager.formats(), options.style);
   if (style == nullptr) return Refuse("no such print style: " + options.style);

@@ -11,6 +11,7 @@
 #include "platform/shell/Shell.h"
 #include "platform/win/HandlerFailure.h"
 #include "platform/win/Wnd.h"
+#include "print/CPrintManager.h"
 #include "ui/Skin.h"
 
 namespace {
@@ -184,6 +185,11 @@ CHarboPhotoApp::CHarboPhotoApp()
 
 CHarboPhotoApp::~CHarboPhotoApp() {
   win::SetHandlerFailureSink(nullptr);
+}
+
+CPrintManager& CHarboPhotoApp::printManager() {
+  if (printManager_ == nullptr) printManager_ = std::make_unique<CPrintManager>();
+  return *printManager_;
 }
 
 Cp932String CHarboPhotoApp::Join(const Cp932String& a, const Cp932String& b) {

@@ -14,6 +14,8 @@
 #include "platform/registry/Registry.h"
 #include "ui/CDrawObject.h"
 
+class CPrintManager;
+
 class CHarboPhotoApp : public CWinAppCdma {
  public:
   // Every cached path; SetUser and Initialise clear them by these names.
@@ -105,6 +107,9 @@ class CHarboPhotoApp : public CWinAppCdma {
   int phoneBlock() const { return phoneBlock_; }
   int colorScheme() const { return colorScheme_; }
   void SetColorScheme(int number) { colorScheme_ = number; }
+  // Printing's styles, printer and page, made when first asked for; Start() it before use.
+  CPrintManager& printManager();
+
   // The drawing resources of every owner-drawn window; null only once taken away.
   CDrawObject* drawObject() { return drawObject_.get(); }
   // Puts another drawing object (or none) in place and returns the previous one.
@@ -142,6 +147,7 @@ class CHarboPhotoApp : public CWinAppCdma {
   HWND dragSource_ = nullptr;
   std::unique_ptr<CDrawObject> drawObject_ = std::make_unique<CDrawObject>();
   std::unique_ptr<CPhotoManager> library_;
+  std::unique_ptr<CPrintManager> printManager_;
 };
 
 // The application object, made once per process.

@@ -2,6 +2,7 @@
 // the photos' names and dates, and a calendar's months and holiday names.
 #include <gtest/gtest.h>
 
+#include "platform/gdi/CDC.h"
 #include "print/CPrintManager.h"
 #include "print/PrintLayout.h"
 #include "tests/images/TestPictures.h"
@@ -92,6 +93,36 @@ TEST_F(PrintPages, ACalendarPrintsItsMonthsAndTheHolidaysOfTheEventTable) {
   EXPECT_NE(text.find("Sun"), std::string::npos);
   EXPECT_NE(text.find("元日"), std::string::npos) << "the events file's holidays";
   EXPECT_NE(text.find("春分の日"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PrintPages, APhotoFitsCoversOrFillsItsBoxAndTurnsWithItsRecord) {
+  CPhotoItem* photo = Photo("wide.jpg");  // 160 x 120
+  auto dc = CDC::CreateMemory(200, 200);
+  const RECT box{0, 0, 200, 200};
+  CPrintPhotoOption o;
+  auto placed = [&] {
+    const RECT r = printrender::DrawPhoto(*dc, box, o, *photo, 254);
+    return std::vector<LONG>{r.left, r.top, r.right, r.bottom};
+  };
+  o.scaleOver = 1;
+  EXPECT_EQ(placed(), (std::vector<LONG>{0, 25, 200, 175})) << "the whole photo";
+  EXPECT_EQ(dc->GetPixel(100, 5), 0xFFFFFFu) << "the box outside the photo stays blank";
+  o.scaleOver = 0;
+  EXPECT_EQ(placed(), (std::vector<LONG>{0, 0, 200, 200})) << "the box filled, the rest cut";
+  o.stretch = 1;
+  EXPECT_EQ(placed(), (std::vector<LONG>{0, 0, 200, 200}));
+  o.stretch = 0;
+  o.scaleOver = 1;
+  AdjustmentRecord turned{};
+  turned.rotation = 90;
+  photo->SetAdjustments(turned);
+  EXPECT_EQ(placed(), (std::vector<LONG>{25, 0, 175, 200})) << "turned upright";
+  CPhotoItem missing;
+  EXPECT_EQ(printrender::DrawPhoto(*dc, box, o, missing, 254).right, 0);
 }
 
 }  // namespace
