@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <optional>
 
 #include "images/CLBitmap.h"
 #include "library/CPhotoItem.h"
@@ -159,15 +160,16 @@ Cp932String DateText(const CPhotoItem& record, bool italic) {
   return text;
 }
 
-RECT DrawPhoto(CDC& dc, const RECT& box, const CPrintPhotoOption& options, const CPhotoItem& record,
-               int dpi) {
+std::optional<PhotoPlacement> PlacePhoto(const RECT& box, const CPrintPhotoOption& options,
+                                        const CPhotoItem& record, CLBitmap& picture, int dpi) {
   const LONG boxW = box.right - box.left;
   const LONG boxH = box.bottom - box.top;
-  CLBitmap picture;
-  if (boxW <= 0 || boxH <= 0 || picture.ReadFileInfo(record.path()) == 0) return RECT{};
+  if (boxW <= 0 || boxH <= 0) return std::nullopt;
+  if (picture.fileInfo() == nullptr && picture.ReadFileInfo(record.path()) == 0)
+    return std::nullopt;
   BitmapSize file = picture.FileSize();
   if (record.adjustments().TurnsSideways()) std::swap(file.width, file.height);
-  if (file.width <= 0 || file.height <= 0) return RECT{};
+  if (file.width <= 0 || file.height <= 0) return std::nullopt;
   // The picture's size on the page, in 0.1 mm.
   double w = boxW;
   double h = boxH;
@@ -179,22 +181,42 @@ RECT DrawPhoto(CDC& dc, const RECT& box, const CPrintPhotoOption& options, const
     h = file.height * scale;
   }
   const auto round = [](double v) { return static_cast<LONG>(std::lround(v)); };
+  PhotoPlacement p;
   const LONG left = box.left + round((boxW - w) / 2);
   const LONG top = box.top + round((boxH - h) / 2);
-  const RECT placed{left, top, left + round(w), top + round(h)};
-  const int pixelsW = std::max(1, static_cast<int>(std::lround(w * dpi / 254.0)));
-  const int pixelsH = std::max(1, static_cast<int>(std::lround(h * dpi / 254.0)));
-  // The picture is made at the device's pixels for its place: a larger photo decoded down
-  // to them, a smaller one enlarged up to them.
+  p.placed = RECT{left, top, left + round(w), top + round(h)};
+  p.pixelsW = std::max(1, static_cast<int>(std::lround(w * dpi / 254.0)));
+  p.pixelsH = std::max(1, static_cast<int>(std::lround(h * dpi / 254.0)));
+  p.fileLarger = file.width >= p.pixelsW && file.height >= p.pixelsH;
+  return p;
+}
+
+// The picture is made at the device's pixels for its place: a larger photo decoded down to
+// them, a smaller one enlarged up to them. A picture already made at that size is kept.
+bool LoadPlaced(CLBitmap& picture, const CPhotoItem& record, const PhotoPlacement& p) {
+  if (picture.HasPixels() && picture.bitmapSize().width == p.pixelsW &&
+      picture.bitmapSize().height == p.pixelsH)
+    return true;
   const AdjustmentRecord adjustments = record.adjustments();
-  const bool larger = file.width >= pixelsW && file.height >= pixelsH;
   const int loaded =
-      larger ? picture.Load(record.path(), pixelsW, pixelsH, &adjustments, true)
-             : picture.LoadEnlarging(record.path(), pixelsW, pixelsH, &adjustments, true);
-  if (loaded == 0 || !picture.HasPixels()) return RECT{};
+      p.fileLarger
+          ? picture.Load(record.path(), p.pixelsW, p.pixelsH, &adjustments, true)
+          : picture.LoadEnlarging(record.path(), p.pixelsW, p.pixelsH, &adjustments, true);
+  return loaded != 0 && picture.HasPixels();
+}
+
+RECT PaintPlaced(CDC& dc, const RECT& box, const CLBitmap& picture, const PhotoPlacement& p) {
   dc.SelectClipRect(&box);
-  picture.PaintForPrint(dc, placed);
-  return Intersect(placed, box);
+  picture.PaintForPrint(dc, p.placed);
+  return Intersect(p.placed, box);
+}
+
+RECT DrawPhoto(CDC& dc, const RECT& box, const CPrintPhotoOption& options,
+               const CPhotoItem& record, int dpi) {
+  CLBitmap picture;
+  const std::optional<PhotoPlacement> p = PlacePhoto(box, options, record, picture, dpi);
+  if (!p || !LoadPlaced(picture, record, *p)) return RECT{};
+  return PaintPlaced(dc, box, picture, *p);
 }
 
 void DrawPage(CDC& dc, const RECT& pageRect, const CPrintFormat& style,

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "print/CPrintFormat.h"
@@ -12,6 +13,7 @@
 #include "print/PrintPageTemplate.h"
 
 class CDC;
+class CLBitmap;
 class CPhotoItem;
 class CalendarEventTable;
 
@@ -50,6 +52,23 @@ struct PageInfo {
 void DrawPage(CDC& dc, const RECT& pageRect, const CPrintFormat& style,
               const PrintPageTemplate& layout, const CPrintPaperSizeInfo& metrics,
               const std::vector<PlacedPhoto>& photos, const PageInfo& info);
+
+// Where a photo goes in its box as the options say (stretched, the whole photo fitted, or
+// the box filled and the rest cut off), centred, and the pixels it takes at the resolution;
+// nothing when the photo cannot be read. The picture given takes the file's information.
+struct PhotoPlacement {
+  RECT placed{};
+  int pixelsW = 0;
+  int pixelsH = 0;
+  bool fileLarger = true;
+};
+std::optional<PhotoPlacement> PlacePhoto(const RECT& box, const CPrintPhotoOption& options,
+                                        const CPhotoItem& record, CLBitmap& picture, int dpi);
+// Makes the picture's pixels for the placement (kept when already made at that size).
+bool LoadPlaced(CLBitmap& picture, const CPhotoItem& record, const PhotoPlacement& placement);
+// Draws it clipped to the box; answers the part of the box it covers.
+RECT PaintPlaced(CDC& dc, const RECT& box, const CLBitmap& picture,
+                 const PhotoPlacement& placement);
 
 // Draws the photo into the box as the options say (stretched, the whole photo fitted, or
 // the box filled and the rest cut off), centred and clipped to the box; answers the part of
