@@ -105,11 +105,6 @@ class CDC {
   // Draws an icon at its own size with its top-left corner at the point; false for none.
   bool DrawIcon(int x, int y, HICON icon);
 
-  // Maps drawing units onto the surface's pixels: a unit is that many pixels and the units'
-  // origin lies at the pixel given (a page in 0.1 mm drawn into a preview). Scale 1 at
-  // (0, 0) is the surface itself; clip rectangles are in the mapped units too.
-  void SetMapping(double pixelsPerUnit, POINT origin);
-
   // Limits all drawing to the rectangle; null lifts the limit.
   void SelectClipRect(const RECT* rect);
   // The colour at a point of a memory bitmap as 0x00BBGGRR; 0 for other surfaces.

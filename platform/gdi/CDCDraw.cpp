@@ -154,15 +154,6 @@ bool CDC::DrawIcon(int x, int y, HICON icon) {
   return true;
 }
 
-void CDC::SetMapping(double pixelsPerUnit, POINT origin) {
-  QPainter* p = gdi::PainterOf(*this);
-  if (p == nullptr || pixelsPerUnit <= 0) return;
-  QTransform mapping;
-  mapping.translate(origin.x, origin.y);
-  mapping.scale(pixelsPerUnit, pixelsPerUnit);
-  p->setTransform(mapping);
-}
-
 void CDC::SelectClipRect(const RECT* rect) {
   QPainter* p = gdi::PainterOf(*this);
   if (p == nullptr) return;
