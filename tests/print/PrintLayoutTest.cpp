@@ -4,25 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "print/PrintLayout.h"
+#include "tests/print/TestPages.h"
 
 namespace {
 
 using printlayout::YearMonth;
-
-CPrintPaperSizeInfo A4Page() {
-  printsys::DeviceMetrics m;
-  m.dpiX = m.dpiY = 254;
-  m.printableMmX = 200;
-  m.printableMmY = 287;
-  m.printablePixelsX = 2000;
-  m.printablePixelsY = 2870;
-  m.physicalPixelsX = 2100;
-  m.physicalPixelsY = 2970;
-  m.offsetPixelsX = m.offsetPixelsY = 50;
-  CPrintPaperSizeInfo page;
-  page.Measure(m);
-  return page;
-}
 
 CPrintFormat Basic(int columns, int rows) {
   CPrintFormat style;
@@ -141,17 +127,7 @@ TEST(PageLayout, TwelveMonthsFromNovemberRunIntoTheNextYear) {
 }
 
 TEST(PageLayout, AFourByFourLabelSheetOnThePostcardFromTheSheetsEdge) {
-  printsys::DeviceMetrics m;
-  m.dpiX = m.dpiY = 254;
-  m.printableMmX = 96;
-  m.printableMmY = 144;
-  m.printablePixelsX = 960;
-  m.printablePixelsY = 1440;
-  m.physicalPixelsX = 1000;
-  m.physicalPixelsY = 1480;
-  m.offsetPixelsX = m.offsetPixelsY = 20;
-  CPrintPaperSizeInfo postcard;
-  postcard.Measure(m);
+  const CPrintPaperSizeInfo postcard = TestPage(1000, 1480, 20);
   CPrintFormat style = Basic(4, 4);
   style.attr = CPrintFormat::kSeal;
   style.paper.enableArea = 0;

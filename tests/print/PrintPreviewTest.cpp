@@ -10,6 +10,7 @@
 #include "print/PrintLayout.h"
 #include "tests/images/TestPictures.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/print/TestPages.h"
 
 namespace {
 
@@ -22,21 +23,6 @@ class PreviewParent : public CWnd {
     return CWnd::WindowProc(message, w, l);
   }
 };
-
-CPrintPaperSizeInfo A4() {
-  printsys::DeviceMetrics m;
-  m.dpiX = m.dpiY = 254;
-  m.printableMmX = 200;
-  m.printableMmY = 287;
-  m.printablePixelsX = 2000;
-  m.printablePixelsY = 2870;
-  m.physicalPixelsX = 2100;
-  m.physicalPixelsY = 2970;
-  m.offsetPixelsX = m.offsetPixelsY = 50;
-  CPrintPaperSizeInfo page;
-  page.Measure(m);
-  return page;
-}
 
 LPARAM At(POINT p) {
   return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
@@ -68,7 +54,7 @@ class PrintPreview : public AlbumFixture {
   }
 
   CPrintFormat style_;
-  CPrintPaperSizeInfo metrics_ = A4();
+  CPrintPaperSizeInfo metrics_ = A4Page();
   PrintPageTemplate layout_;
   CPrintItems items_;
   PreviewParent parent_;
