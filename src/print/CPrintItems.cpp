@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "library/PhotoKind.h"
+
 namespace {
 
 int Cells(int cellsPerPage) {
@@ -137,6 +139,31 @@ void CPrintItems::SendToBack(CPrintItem* item) {
     ++other->drawingOrder;
   }
   item->drawingOrder = first;
+}
+
+CPrintItems::InsertResult CPrintItems::Insert(const std::vector<CPhotoItem*>& photos, int page,
+                                              int startCell, int cellsPerPage) {
+  bool usable = false;
+  int cell = startCell;
+  for (CPhotoItem* photo : photos) {
+    if (photo == nullptr ||
+        (photo->flags() & (PhotoKind::kStill | PhotoKind::kBurstComposite)) == 0)
+      continue;
+    usable = true;
+    // A photo that finds no place ends the insertion.
+    if (!Add(std::make_unique<CPrintItem>(photo), page, cell, cellsPerPage))
+      return count() >= kMaxItems ? InsertResult::kFull : InsertResult::kInserted;
+    if (cell >= 0) ++cell;
+  }
+  return usable ? InsertResult::kInserted : InsertResult::kNothingUsable;
+}
+
+CPrintItems::PrintCheck CPrintItems::CheckRange(int first, int last) const {
+  if (!AnyOnPages()) return PrintCheck::kNoPhoto;
+  if (first == last) return IsPageEmpty(first) ? PrintCheck::kNoPhoto : PrintCheck::kPrintable;
+  for (int page = first; page <= last; ++page)
+    if (IsPageEmpty(page)) return PrintCheck::kEmptyPage;
+  return PrintCheck::kPrintable;
 }
 
 bool CPrintItems::Holds(const CPhotoItem* record) const {

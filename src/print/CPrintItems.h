@@ -43,6 +43,18 @@ class CPrintItems {
 
   int count() const { return static_cast<int>(items_.size()); }
   CPrintItem* at(int index) const { return items_[static_cast<size_t>(index)].get(); }
+  // Places the usable photos (still photos and burst composites) from the start cell of the
+  // page on (-1: each in the first free slot from the page on), one cell further each time.
+  enum class InsertResult { kInserted, kFull, kNothingUsable };
+  InsertResult Insert(const std::vector<CPhotoItem*>& photos, int page, int startCell,
+                      int cellsPerPage);
+
+  // Whether the pages first ... last can be printed: kNoPhoto when the range holds no photo
+  // (or none lies within the ten pages), kEmptyPage when a page of several has none (the
+  // user is asked), else kPrintable.
+  enum class PrintCheck { kPrintable, kNoPhoto, kEmptyPage };
+  PrintCheck CheckRange(int first, int last) const;
+
   // Whether a photo record is placed (delete and rename refuse such photos).
   bool Holds(const CPhotoItem* record) const;
 

@@ -2,6 +2,8 @@
 // repaginating, swapping cells and the drawing order.
 #include <gtest/gtest.h>
 
+#include "library/PhotoFileRecord.h"
+#include "library/PhotoKind.h"
 #include "print/CPrintItems.h"
 
 namespace {
@@ -75,6 +77,37 @@ TEST(PrintItems, SwapCellsAndChangeTheDrawingOrder) {
   EXPECT_EQ(items.OnPage(0), (std::vector<CPrintItem*>{c, items.at(1), a}));
   EXPECT_EQ(a->drawingOrder, 2);
   EXPECT_EQ(c->drawingOrder, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PrintItems, InsertUsablePhotosFromACellAndCheckWhatCanBePrinted) {
+  CPhotoItem still, movie, composite;
+  PhotoFileRecord record{};
+  record.flags = PhotoKind::kStill;
+  still.FromFileRecord(&record, nullptr);
+  record.flags = PhotoKind::kMovie;
+  movie.FromFileRecord(&record, nullptr);
+  record.flags = PhotoKind::kStill | PhotoKind::kBurstComposite;
+  composite.FromFileRecord(&record, nullptr);
+
+  CPrintItems items;
+  EXPECT_EQ(items.Insert({&movie}, 0, -1, 4), CPrintItems::InsertResult::kNothingUsable);
+  EXPECT_EQ(items.CheckRange(0, 0), CPrintItems::PrintCheck::kNoPhoto);
+  EXPECT_EQ(items.Insert({&still, &movie, &composite}, 1, 2, 4),
+            CPrintItems::InsertResult::kInserted);
+  ASSERT_EQ(items.count(), 2) << "the movie is left out";
+  EXPECT_EQ(items.at(1)->page, 1);
+  EXPECT_EQ(items.at(1)->cell, 3) << "the next cell";
+  EXPECT_EQ(items.CheckRange(1, 1), CPrintItems::PrintCheck::kPrintable);
+  EXPECT_EQ(items.CheckRange(0, 0), CPrintItems::PrintCheck::kNoPhoto);
+  EXPECT_EQ(items.CheckRange(0, 1), CPrintItems::PrintCheck::kEmptyPage);
+
+  std::vector<CPhotoItem*> many(CPrintItems::kMaxItems, &still);
+  EXPECT_EQ(items.Insert(many, 0, -1, 4), CPrintItems::InsertResult::kFull);
+  EXPECT_EQ(items.count(), CPrintItems::kMaxItems) << "the ones before the limit stay";
 }
 
 }  // namespace
