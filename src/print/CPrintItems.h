@@ -44,7 +44,8 @@ class CPrintItems {
   int count() const { return static_cast<int>(items_.size()); }
   CPrintItem* at(int index) const { return items_[static_cast<size_t>(index)].get(); }
   // Places the usable photos (still photos and burst composites) from the start cell of the
-  // page on (-1: each in the first free slot from the page on), one cell further each time.
+  // page on (-1: each in the first free slot from the page on), one cell further each time;
+  // the first photo that finds no place ends it (kFull when 128 photos are held).
   enum class InsertResult { kInserted, kFull, kNothingUsable };
   InsertResult Insert(const std::vector<CPhotoItem*>& photos, int page, int startCell,
                       int cellsPerPage);
