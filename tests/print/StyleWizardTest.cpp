@@ -163,6 +163,24 @@ TEST_F(StyleWizard, ALabelKindStartsFromTheLabelSheetValuesAndKeepsTheCaptionFon
   EXPECT_EQ(result_.mix, 0);
 }
 
+TEST_F(StyleWizard, ALabelStylesPrinterOffsetIsKeptWithinFiveMillimetres) {
+  const CPrintFormat label = *formats_.Get(8);
+  RunWizard(label, [&](Wizard& d) {
+    Next(d);
+    Type(d, res::kControlWc2OffsetX, "-80");
+    Type(d, res::kControlWc2OffsetY, "7");
+    Finish(d);
+  });
+  EXPECT_EQ(result_.paper.offsetX, -CPrintPaper::kMaxOffset);
+  EXPECT_EQ(result_.paper.offsetY, 7);
+  ASSERT_TRUE(result_.Save("Print\\Offset"));
+  PutRaw("Print\\Offset\\Paper", "OffsetY", 999);
+  CPrintFormat stored;
+  stored.Load("Print\\Offset", false);
+  EXPECT_EQ(stored.paper.offsetX, -CPrintPaper::kMaxOffset);
+  EXPECT_EQ(stored.paper.offsetY, CPrintPaper::kMaxOffset) << "a stored value out of range";
+}
+
 TEST_F(StyleWizard, TheSameKindChosenAgainKeepsTheStyle) {
   CPrintFormat style = Calendar();
   RunWizard(style, [&](Wizard& d) {
