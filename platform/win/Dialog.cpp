@@ -22,6 +22,8 @@ QMessageBox::StandardButtons ButtonsOf(UINT type) {
       return QMessageBox::Ok | QMessageBox::Cancel;
     case MB_YESNO:
       return QMessageBox::Yes | QMessageBox::No;
+    case MB_YESNOCANCEL:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     default:
       return QMessageBox::Ok;
   }

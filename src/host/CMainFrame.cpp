@@ -14,6 +14,7 @@
 #include "platform/phonelib/PhoneLib.h"
 #include "platform/win/Dialog.h"
 #include "platform/win/PopupMenu.h"
+#include "print/CPrintManager.h"
 #include "resources/CommandIds.h"
 #include "resources/MenuResources.h"
 #include "ui/CCButton.h"
@@ -98,6 +99,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kImport, &CMainFrame::OnImport},
               {cmd::kExport, &CMainFrame::OnExport},
               {cmd::kSearch, &CMainFrame::OnSearch},
+              {cmd::kPrintStyles, &CMainFrame::OnPrintStyles},
               {cmd::kRename, &CMainFrame::OnRename},
               {cmd::kEditMemo, &CMainFrame::OnEditMemo},
           },
@@ -120,6 +122,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kSelectAll, &CMainFrame::OnUpdateSelectAll},
               {cmd::kPreview, &CMainFrame::OnUpdatePreview},
               {cmd::kToggleEasyPrint, &CMainFrame::OnUpdateEasyPrint},
+              {cmd::kPrintStyles, &CMainFrame::OnUpdatePrintStyles},
               {cmd::kEditPhoto, &CMainFrame::OnUpdateEditPhoto},
               {cmd::kSendToPhone, &CMainFrame::OnUpdateSendToPhone},
               {cmd::kReadFromPhone, &CMainFrame::OnUpdateReadFromPhone},

@@ -19,6 +19,7 @@
 #include "ui/CToolBarView.h"
 
 class CPhoneReadSession;
+class CPrintManager;
 class CPhoneSendSession;
 class CTreeCtrl;
 struct SearchCriteria;
@@ -211,6 +212,7 @@ class CMainFrame : public CFrameWnd {
   void OnImport();
   void OnExport();
   void OnSearch();
+  void OnPrintStyles();
   void OnRename();
   void OnEditMemo();
   void OnUpdateRename(CCmdUI* ui);
@@ -226,6 +228,7 @@ class CMainFrame : public CFrameWnd {
   void OnUpdateSelectAll(CCmdUI* ui);
   void OnUpdatePreview(CCmdUI* ui);
   void OnUpdateEasyPrint(CCmdUI* ui);
+  void OnUpdatePrintStyles(CCmdUI* ui);
   void OnUpdateEditPhoto(CCmdUI* ui);
   void OnUpdateSendToPhone(CCmdUI* ui);
   void OnUpdateNoTransfer(CCmdUI* ui);
@@ -265,6 +268,8 @@ class CMainFrame : public CFrameWnd {
   // without the user's cancel.
   std::unique_ptr<CPhoneReadSession> readSession_;
   bool readFinished_ = false;
+  // The print styles and printers, started when the styles are first edited.
+  std::unique_ptr<CPrintManager> printManager_;
   // Set while the frame itself changes the host's tree: the selections that reports are
   // the frame's own, and the panel follows the frame rather than each of them.
   bool movingTree_ = false;

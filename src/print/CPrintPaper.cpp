@@ -1,5 +1,7 @@
 #include "print/CPrintPaper.h"
 
+#include <algorithm>
+
 #include "print/PrintSettings.h"
 
 void CPrintPaper::Load(const Cp932String& key) {
@@ -15,6 +17,8 @@ void CPrintPaper::Load(const Cp932String& key) {
   spaceTop = values.Int("SpaceTop", 0);
   spaceRight = values.Int("SpaceRight", 0);
   spaceBottom = values.Int("SpaceBottom", 0);
+  offsetX = std::clamp(values.Int("OffsetX", 0), -kMaxOffset, kMaxOffset);
+  offsetY = std::clamp(values.Int("OffsetY", 0), -kMaxOffset, kMaxOffset);
 }
 
 bool CPrintPaper::Save(const Cp932String& key) const {
@@ -28,6 +32,8 @@ bool CPrintPaper::Save(const Cp932String& key) const {
   values.Put("SpaceTop", spaceTop);
   values.Put("SpaceRight", spaceRight);
   values.Put("SpaceBottom", spaceBottom);
+  values.Put("OffsetX", offsetX);
+  values.Put("OffsetY", offsetY);
   values.Also(header.Save(values.Sub("Header")));
   values.Also(footer.Save(values.Sub("Footer")));
   return values.written();

@@ -13,6 +13,10 @@ struct CPrintPaper {
 
   void Load(const Cp932String& key);
   bool Save(const Cp932String& key) const;
+  // How far a label sheet's printing is moved right and down to make up for a printer that
+  // prints off its marks (0.1 mm).
+  static constexpr int32_t kMaxOffset = 50;
+
   // Sets all four margins.
   void SetMargins(int32_t left, int32_t top, int32_t right, int32_t bottom);
 
@@ -29,4 +33,6 @@ struct CPrintPaper {
   int32_t spaceTop = 0;
   int32_t spaceRight = 0;
   int32_t spaceBottom = 0;
+  int32_t offsetX = 0;  // label styles: within -kMaxOffset ... kMaxOffset
+  int32_t offsetY = 0;
 };

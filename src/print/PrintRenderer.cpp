@@ -219,9 +219,21 @@ RECT DrawPhoto(CDC& dc, const RECT& box, const CPrintPhotoOption& options,
   return PaintPlaced(dc, box, picture, *p);
 }
 
+namespace {
+
+// A label style's printer offset moves the page as the fine adjustment does.
+POINT PageShift(const CPrintFormat& style, POINT fineAdjust) {
+  if (style.attr != CPrintFormat::kSeal) return fineAdjust;
+  return POINT{fineAdjust.x + style.paper.offsetX, fineAdjust.y + style.paper.offsetY};
+}
+
+}  // namespace
+
 void DrawPage(CDC& dc, const RECT& pageRect, const CPrintFormat& style,
               const PrintPageTemplate& layout, const CPrintPaperSizeInfo& metrics,
-              const std::vector<PlacedPhoto>& photos, const PageInfo& info) {
+              const std::vector<PlacedPhoto>& photos, const PageInfo& given) {
+  PageInfo info = given;
+  info.fineAdjust = PageShift(style, given.fineAdjust);
   const RECT m = Margins(style.paper, metrics, info.fineAdjust);
   const RECT inner{pageRect.left + m.left, pageRect.top + m.top, pageRect.right - m.right,
                    pageRect.bottom - m.bottom};

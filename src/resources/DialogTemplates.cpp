@@ -1,5 +1,7 @@
 #include "resources/DialogTemplates.h"
 
+#include "resources/PrintStyleDialogs.h"
+
 #include "platform/win/CheckBox.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/Controls.h"
@@ -363,6 +365,8 @@ std::unique_ptr<CWnd> Make(const ControlTemplate& t, HWND parent) {
 
 const DialogTemplate* FindDialogTemplate(UINT id) {
   for (const auto& t : Templates())
+    if (t.id == id) return &t;
+  for (const auto& t : PrintStyleTemplates())
     if (t.id == id) return &t;
   return nullptr;
 }

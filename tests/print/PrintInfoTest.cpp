@@ -12,6 +12,7 @@
 #include "print/CDlgPrinting.h"
 #include "print/CPrintInfoEx.h"
 #include "resources/DialogTemplates.h"
+#include "tests/print/FilePrintFixture.h"
 #include "tests/support/AlbumFixture.h"
 #include "tests/support/PrivateCups.h"
 
@@ -19,14 +20,8 @@ namespace {
 
 using printsys::Paper;
 
-// What a command prints.
 std::string Output(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[4096];
-  while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-  pclose(pipe);
-  return out;
+  return CommandOutput(command);
 }
 
 int PdfPages(const std::string& path) {

@@ -7,19 +7,11 @@
 #include "print/PrintLayout.h"
 #include "tests/images/TestPictures.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/print/FilePrintFixture.h"
 
 namespace {
 
 using cp932::Lit;
-
-std::string Output(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[4096];
-  while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-  pclose(pipe);
-  return out;
-}
 
 TEST(MarginText, ExpandsItsCodesAndLeavesOtherAmpersandsAlone) {
   const printrender::PrintTime t{2026, 12, 7, 9, 5};
@@ -28,14 +20,10 @@ TEST(MarginText, ExpandsItsCodesAndLeavesOtherAmpersandsAlone) {
   EXPECT_EQ(printrender::ExpandMarginText("( &d &t )", 1, 1, t), "( 2026/12/07 09:05 )");
 }
 
-class PrintPages : public AlbumFixture {
+class PrintPages : public FilePrintFixture {
  protected:
   void SetUp() override {
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-    TheApp().OpenUserAlbum();
-    ASSERT_TRUE(manager_.Start(false));
-    ASSERT_TRUE(manager_.printer().SelectPrinter(printsys::FilePrinterName()));
+    FilePrintFixture::SetUp();
     pdf_ = temp_.file("pages.pdf");
     manager_.printer().SetOutputFile(pdf_);
   }
@@ -49,9 +37,8 @@ class PrintPages : public AlbumFixture {
     return TheApp().library()->AddRecord(record, nullptr);
   }
 
-  std::string Text() { return Output("pdftotext -layout '" + pdf_ + "' - 2>/dev/null"); }
+  std::string Text() { return CommandOutput("pdftotext -layout '" + pdf_ + "' - 2>/dev/null"); }
 
-  CPrintManager manager_;
   std::string pdf_;
 };
 
@@ -74,7 +61,7 @@ TEST_F(PrintPages, AnIndexSheetShowsNamesDatesAndTheHeaderAndFooter) {
   EXPECT_NE(text.find("1/2"), std::string::npos) << "the footer of the first page";
   EXPECT_NE(text.find("2/2"), std::string::npos);
   EXPECT_NE(text.find("Quarn Port - ("), std::string::npos);
-  EXPECT_NE(Output("pdfinfo '" + pdf_ + "'").find("595 x 842 pts (A4)"), std::string::npos);
+  EXPECT_NE(CommandOutput("pdfinfo '" + pdf_ + "'").find("595 x 842 pts (A4)"), std::string::npos);
 }
 
 TEST_F(PrintPages, ACalendarPrintsItsMonthsAndTheHolidaysOfTheEventTable) {
