@@ -14,7 +14,6 @@
 #include "platform/phonelib/PhoneLib.h"
 #include "platform/win/Dialog.h"
 #include "platform/win/PopupMenu.h"
-#include "print/CPrintManager.h"
 #include "resources/CommandIds.h"
 #include "resources/MenuResources.h"
 #include "ui/CCButton.h"

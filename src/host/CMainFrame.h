@@ -19,7 +19,6 @@
 #include "ui/CToolBarView.h"
 
 class CPhoneReadSession;
-class CPrintManager;
 class CPhoneSendSession;
 class CTreeCtrl;
 struct SearchCriteria;
@@ -268,8 +267,6 @@ class CMainFrame : public CFrameWnd {
   // without the user's cancel.
   std::unique_ptr<CPhoneReadSession> readSession_;
   bool readFinished_ = false;
-  // The print styles and printers, started when the styles are first edited.
-  std::unique_ptr<CPrintManager> printManager_;
   // Set while the frame itself changes the host's tree: the selections that reports are
   // the frame's own, and the panel follows the frame rather than each of them.
   bool movingTree_ = false;
