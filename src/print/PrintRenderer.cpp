@@ -161,7 +161,7 @@ Cp932String DateText(const CPhotoItem& record, bool italic) {
 }
 
 std::optional<PhotoPlacement> PlacePhoto(const RECT& box, const CPrintPhotoOption& options,
-                                        const CPhotoItem& record, CLBitmap& picture, int dpi) {
+                                         const CPhotoItem& record, CLBitmap& picture, int dpi) {
   const LONG boxW = box.right - box.left;
   const LONG boxH = box.bottom - box.top;
   if (boxW <= 0 || boxH <= 0) return std::nullopt;
@@ -199,9 +199,8 @@ bool LoadPlaced(CLBitmap& picture, const CPhotoItem& record, const PhotoPlacemen
     return true;
   const AdjustmentRecord adjustments = record.adjustments();
   const int loaded =
-      p.fileLarger
-          ? picture.Load(record.path(), p.pixelsW, p.pixelsH, &adjustments, true)
-          : picture.LoadEnlarging(record.path(), p.pixelsW, p.pixelsH, &adjustments, true);
+      p.fileLarger ? picture.Load(record.path(), p.pixelsW, p.pixelsH, &adjustments, true)
+                   : picture.LoadEnlarging(record.path(), p.pixelsW, p.pixelsH, &adjustments, true);
   return loaded != 0 && picture.HasPixels();
 }
 
@@ -211,8 +210,8 @@ RECT PaintPlaced(CDC& dc, const RECT& box, const CLBitmap& picture, const PhotoP
   return Intersect(p.placed, box);
 }
 
-RECT DrawPhoto(CDC& dc, const RECT& box, const CPrintPhotoOption& options,
-               const CPhotoItem& record, int dpi) {
+RECT DrawPhoto(CDC& dc, const RECT& box, const CPrintPhotoOption& options, const CPhotoItem& record,
+               int dpi) {
   CLBitmap picture;
   const std::optional<PhotoPlacement> p = PlacePhoto(box, options, record, picture, dpi);
   if (!p || !LoadPlaced(picture, record, *p)) return RECT{};

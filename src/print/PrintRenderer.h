@@ -63,7 +63,7 @@ struct PhotoPlacement {
   bool fileLarger = true;
 };
 std::optional<PhotoPlacement> PlacePhoto(const RECT& box, const CPrintPhotoOption& options,
-                                        const CPhotoItem& record, CLBitmap& picture, int dpi);
+                                         const CPhotoItem& record, CLBitmap& picture, int dpi);
 // Makes the picture's pixels for the placement (kept when already made at that size).
 bool LoadPlaced(CLBitmap& picture, const CPhotoItem& record, const PhotoPlacement& placement);
 // Draws it clipped to the box; answers the part of the box it covers.
