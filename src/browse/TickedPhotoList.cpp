@@ -5,10 +5,12 @@
 #include "platform/gdi/CDC.h"
 #include "platform/text/LocaleCompare.h"
 #include "platform/win/Menu.h"
+#include "platform/win/SystemMetrics.h"
 
 namespace {
 
 constexpr COLORREF kUntickedText = 0x00808080;
+constexpr int kDateColumnWidth = 75;
 
 CImageItem* ItemOf(LPARAM value) {
   return reinterpret_cast<CImageItem*>(value);
@@ -27,14 +29,21 @@ void TickedPhotoList::SetThumbnailSize(int pixels) {
 
 void TickedPhotoList::Fill(CListCtrl* list, std::function<void()> ticksChanged) {
   list_ = list;
+  const RECT client = list_->GetClientRect();
+  list_->InsertColumn(
+      0, cp932::Lit("写真名"),
+      client.right - client.left - GetSystemMetrics(SM_CXVSCROLL) - kDateColumnWidth);
+  list_->InsertColumn(1, cp932::Lit("年.月.日"), kDateColumnWidth);
+  list_->SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_MULTISELECT | LVS_EX_CHECKBOXES);
   ticksChanged_ = std::move(ticksChanged);
   for (int pass = 0; pass < 2; ++pass)
     for (CImageItem* item : view_.items())
       if ((item->selected() != 0) == (pass == 0)) shown_.Add(item);
   int row = 0;
   for (CImageItem* item : shown_.items()) list_->InsertItem(row++, reinterpret_cast<LPARAM>(item));
-  list_->SetExtendedStyle(list_->GetExtendedStyle() | LVS_EX_CHECKBOXES);
   if (ticksChanged_) ticksChanged_();
+  list_->SelectItem(0);
+  list_->SetFocus();
 }
 
 CImageItem* TickedPhotoList::ItemAt(int row) const {

@@ -19,8 +19,8 @@ class TickedPhotoList {
 
   // The thumbnails beside the list are this many pixels, without captions.
   void SetThumbnailSize(int pixels);
-  // Fills the dialog's list (its name and date columns made); ticksChanged hears of
-  // every tick changed from the list.
+  // Fills the dialog's list (its name and date columns made, the first row focused);
+  // ticksChanged hears of every tick changed from the list.
   void Fill(CListCtrl* list, std::function<void()> ticksChanged);
   // Answers a notification of the list; the dialog is repainted when the focus moves.
   LRESULT OnNotify(NMHDR* header, CWnd* dialog);

@@ -11,7 +11,6 @@
 #include "platform/win/ListCtrl.h"
 #include "platform/win/Menu.h"
 #include "platform/win/RadioButton.h"
-#include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowFont.h"
 #include "resources/DialogTemplates.h"
 #include "ui/DrawResourceTables.h"
@@ -24,7 +23,6 @@ constexpr char kSection[] = "NyUpdate";
 // The external memory's folder is always the phone's data folder.
 constexpr char kExternalFolderTitle[] = "PRIVATE\\NY\\ﾃﾞｰﾀﾌｫﾙﾀﾞ";
 
-constexpr int kDateColumnWidth = 75;
 constexpr int kPreviewSize =
     CDlgImageUpdate::kPreviewRect.right - CDlgImageUpdate::kPreviewRect.left - 8;
 
@@ -84,15 +82,7 @@ BOOL CDlgImageUpdate::OnInitDialog() {
   size_->AddString(Lit(" ケータイサイズ (120 x 160)"));
   size_->AddString(Lit(" 壁紙サイズ (240 x 320)"));
   ShowChoice();
-  const RECT client = list_->GetClientRect();
-  list_->InsertColumn(
-      0, Lit("写真名"),
-      client.right - client.left - GetSystemMetrics(SM_CXVSCROLL) - kDateColumnWidth);
-  list_->InsertColumn(1, Lit("年.月.日"), kDateColumnWidth);
-  list_->SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_MULTISELECT);
   ticked_.Fill(list_, [this] { ShowCount(); });
-  list_->SelectItem(0);
-  list_->SetFocus();
   return 1;
 }
 

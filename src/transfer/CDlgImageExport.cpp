@@ -13,7 +13,6 @@
 #include "platform/win/Edit.h"
 #include "platform/win/ListCtrl.h"
 #include "platform/win/Menu.h"
-#include "platform/win/SystemMetrics.h"
 #include "platform/win/WindowFont.h"
 #include "resources/DialogTemplates.h"
 #include "ui/DrawResourceTables.h"
@@ -22,7 +21,6 @@ namespace {
 
 using cp932::Lit;
 
-constexpr int kDateColumnWidth = 75;
 // The thumbnail is a bare picture cell as large as its rectangle, less the cell's border.
 constexpr int kPreviewSize =
     CDlgImageExport::kPreviewRect.right - CDlgImageExport::kPreviewRect.left - 8;
@@ -71,15 +69,7 @@ BOOL CDlgImageExport::OnInitDialog() {
     if (CWnd* control = Control(hidden)) control->ShowWindow(SW_HIDE);
   settings_ = pcexport::ReadSettings();
   ShowSettings();
-  const RECT client = list_->GetClientRect();
-  list_->InsertColumn(
-      0, Lit("写真名"),
-      client.right - client.left - GetSystemMetrics(SM_CXVSCROLL) - kDateColumnWidth);
-  list_->InsertColumn(1, Lit("年.月.日"), kDateColumnWidth);
-  list_->SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_MULTISELECT);
   ticked_.Fill(list_, [this] { ShowCount(); });
-  list_->SelectItem(0);
-  list_->SetFocus();
   return 1;
 }
 
