@@ -101,29 +101,6 @@ TEST_F(PrintStyleStorage, AStyleWithoutANameIsNotReadWhenANameIsRequired) {
   EXPECT_EQ(s.paramMain.cols, 3);
 }
 
-TEST_F(PrintStyleStorage, MissingKeysGiveTheReadDefaults) {
-  const std::unique_ptr<CPrintFormat> s = CPrintFormats::LoadDefault();
-  EXPECT_TRUE(s->name.empty());
-  EXPECT_EQ(s->attr, CPrintFormat::kBasic);
-  EXPECT_EQ(s->mixLine, 1);
-  EXPECT_EQ(s->mixWidth, -1);
-  EXPECT_EQ(s->paper.header.text, "Quarn Port - ( &d &t ) ");
-  EXPECT_EQ(s->paper.header.position, 18);
-  EXPECT_EQ(s->paper.footer.text, "&p/&s");
-  EXPECT_EQ(s->paper.footer.position, 5);
-  EXPECT_EQ(s->paper.enableArea, 1);
-  EXPECT_EQ(s->paramMain.photoOption.memoWidth, -1);
-  EXPECT_EQ(s->paramSub.calendarWeekColor[6], 0x00FF0000u);
-  EXPECT_EQ(s->paramSub.calendarWeekColor[7], 0x000000FFu);
-  const CPrintFont& font = s->paramMain.photoOption.dateFont;
-  EXPECT_EQ(font.faceName, Lit("ＭＳ Ｐゴシック"));
-  EXPECT_EQ(font.point, 100);
-  EXPECT_EQ(font.charSet, 1u);
-  // A new font, unlike a loaded one, has neither face nor size.
-  EXPECT_TRUE(CPrintFont().faceName.empty());
-  EXPECT_EQ(CPrintFont().point, 0);
-}
-
 TEST(PrintFont, OwnsItsFontAndCopiesOnlyTheDescription) {
   const size_t before = gdi::LiveObjectCountForTest();
   {

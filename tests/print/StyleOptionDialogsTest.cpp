@@ -161,13 +161,4 @@ TEST_F(StyleOptionDialogs, PhotoOptionCorrectsStoredValuesAndOkWritesTheChoices)
   EXPECT_EQ(dialog.option(), expected);
 }
 
-TEST_F(StyleOptionDialogs, PhotoOptionCancelKeepsTheBlock) {
-  CPrintPhotoOption option;
-  CDlgPrintFormatPhotoOption dialog(option);
-  Run<CDlgPrintFormatPhotoOption>(dialog, [&](CDlgPrintFormatPhotoOption& d) {
-    dynamic_cast<CCheckBox*>(d.Control(res::kControlOptionDate + res::kRowShow))->Click();
-  });
-  EXPECT_EQ(dialog.option(), option);
-}
-
 }  // namespace
