@@ -71,7 +71,7 @@ void DragAcceptFiles(HWND window, bool accept) {
 
 namespace win {
 
-bool DropFilesForTest(HWND window, const std::vector<std::string>& utf8Paths) {
+bool DropFilesForTest(HWND window, const std::vector<std::string>& utf8Paths, POINT at) {
   QWidget* widget = QtBridge::WidgetOf(window);
   if (widget == nullptr || !widget->acceptDrops()) return false;
   QMimeData data;
@@ -80,10 +80,10 @@ bool DropFilesForTest(HWND window, const std::vector<std::string>& utf8Paths) {
     urls << QUrl::fromLocalFile(QString::fromStdString(path));
   data.setUrls(urls);
   // The toolkit hands a drop to the widget that took the drag's entry, as in a real drag.
-  QDragEnterEvent enter(QPoint(0, 0), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QDragEnterEvent enter(QPoint(at.x, at.y), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(widget, &enter);
   if (!enter.isAccepted()) return false;
-  QDropEvent drop(QPointF(0, 0), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QDropEvent drop(QPointF(at.x, at.y), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   return QCoreApplication::sendEvent(widget, &drop) && drop.isAccepted();
 }
 

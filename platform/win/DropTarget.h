@@ -24,7 +24,8 @@ void DragAcceptFiles(HWND window, bool accept);
 namespace win {
 
 // Drops the local files (UTF-8 paths) onto the window as a file manager does: a
-// text/uri-list drop at the window's top left. False when the window takes no drops.
-bool DropFilesForTest(HWND window, const std::vector<std::string>& utf8Paths);
+// text/uri-list drop at the point (the window's top left unless given). False when the
+// window takes no drops.
+bool DropFilesForTest(HWND window, const std::vector<std::string>& utf8Paths, POINT at = {});
 
 }  // namespace win

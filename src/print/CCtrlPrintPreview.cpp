@@ -7,6 +7,7 @@
 #include "images/CLBitmap.h"
 #include "platform/gdi/CDC.h"
 #include "platform/gdi/GdiObjects.h"
+#include "platform/win/DropTarget.h"
 #include "platform/win/Menu.h"
 #include "print/PrintRenderer.h"
 
@@ -36,7 +37,8 @@ void Frame(CDC& dc, const RECT& r, COLORREF colour, int width = 1) {
 
 const MessageMap<CCtrlPrintPreview>& CCtrlPrintPreview::GetMessageMap() {
   static const MessageMap<CCtrlPrintPreview> map{
-      .messages = {{WM_KEYDOWN, &CCtrlPrintPreview::OnKeyDown}},
+      .messages = {{WM_KEYDOWN, &CCtrlPrintPreview::OnKeyDown},
+                   {WM_DROPFILES, &CCtrlPrintPreview::OnDropFiles}},
       .commands = {},
       .updates = {},
   };
@@ -50,6 +52,7 @@ CCtrlPrintPreview::~CCtrlPrintPreview() = default;
 bool CCtrlPrintPreview::Create(HWND parent, UINT id, const RECT& rect) {
   if (!CWnd::Create({}, WS_CHILD | WS_VISIBLE, rect, parent, id)) return false;
   SetMouseTracking(true);
+  DragAcceptFiles(this, true);
   return true;
 }
 
@@ -205,5 +208,15 @@ LRESULT CCtrlPrintPreview::OnKeyDown(WPARAM key, LPARAM /*l*/) {
              items_->Find(page_, selected_) != nullptr) {
     ::SendMessage(GetParent(), kMsgDelete, static_cast<WPARAM>(selected_), page_);
   }
+  return 0;
+}
+
+// Only the album's own drags are taken (the thumbnail or list view registers itself as the
+// drag source while it drags); the parent inserts the dragged selection from the cell under
+// the drop.
+LRESULT CCtrlPrintPreview::OnDropFiles(WPARAM w, LPARAM /*l*/) {
+  const auto* dropped = reinterpret_cast<const DroppedFiles*>(w);
+  if (dropped == nullptr || !acceptDrop_ || !acceptDrop_()) return 0;
+  ::SendMessage(GetParent(), kMsgDrop, static_cast<WPARAM>(CellAt(dropped->point)), 0);
   return 0;
 }

@@ -5,6 +5,7 @@
 // it to remove the selected photo, Esc clears the selection.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -39,6 +40,9 @@ class CCtrlPrintPreview : public CWnd {
   int CellAt(POINT point) const;
   // A cell's rectangle in the window.
   RECT CellRect(int cell) const;
+  // Which drops are the album's own (the view that drags registers itself); others are
+  // refused.
+  void SetDropFilter(std::function<bool()> acceptDrop) { acceptDrop_ = std::move(acceptDrop); }
   // Draws the preview into a device context of the window's size.
   void Draw(CDC& dc);
 
@@ -51,6 +55,7 @@ class CCtrlPrintPreview : public CWnd {
 
  private:
   LRESULT OnKeyDown(WPARAM key, LPARAM l);
+  LRESULT OnDropFiles(WPARAM w, LPARAM l);
   void Measure();
   RECT ToWindow(const RECT& page) const;
   void DrawSheet(CDC& dc);
@@ -67,6 +72,7 @@ class CCtrlPrintPreview : public CWnd {
   int pressedCell_ = -1;
   POINT pressedAt_{};
   bool dragging_ = false;
+  std::function<bool()> acceptDrop_;
   double scale_ = 1;  // pixels per 0.1 mm
   POINT origin_{};    // the sheet's corner in the window
   // Pictures at the preview's size, one per placed photo record.
