@@ -59,6 +59,17 @@ ChosenFiles ChooseFilesToOpen(HWND owner, const Cp932String& filter) {
   return Sorted(Utf8(dialog.selectedFiles()));
 }
 
+ChosenFiles ChooseFileToSave(HWND owner, const Cp932String& filter, const Cp932String& name) {
+  const std::string text = cp932::ToUtf8Lossy(filter);
+  if (Responder()) return Sorted(Responder()(FileDialogRequest{false, text, true}));
+  QFileDialog dialog(QtBridge::WidgetOf(owner), QString(), QString(), QtFilter(text));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.selectFile(QString::fromStdString(cp932::ToUtf8Lossy(name)));
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return Sorted(Utf8(dialog.selectedFiles()));
+}
+
 ChosenFiles ChooseFolder(HWND owner, const Cp932String& prompt, const Cp932String& start) {
   const std::string text = cp932::ToUtf8Lossy(prompt);
   if (Responder()) return Sorted(Responder()(FileDialogRequest{true, text}));

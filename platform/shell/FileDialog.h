@@ -22,6 +22,9 @@ struct ChosenFiles {
 // The filter is the album's form: "text|patterns|text|patterns||", the patterns separated
 // by ";" and blanks.
 ChosenFiles ChooseFilesToOpen(HWND owner, const Cp932String& filter);
+// A file to write, the name given offered first (the dialog asks before an existing file
+// is replaced).
+ChosenFiles ChooseFileToSave(HWND owner, const Cp932String& filter, const Cp932String& name);
 // A folder, or chosen false. A folder without a code page 932 form comes back refused.
 ChosenFiles ChooseFolder(HWND owner, const Cp932String& prompt, const Cp932String& start);
 
@@ -34,6 +37,7 @@ Cp932String NameForMessage(const std::string& utf8);
 struct FileDialogRequest {
   bool folder = false;
   std::string text;
+  bool save = false;
 };
 using FileDialogResponder = std::function<std::vector<std::string>(const FileDialogRequest&)>;
 void SetFileDialogResponderForTest(FileDialogResponder responder);

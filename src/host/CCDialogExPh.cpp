@@ -10,11 +10,17 @@
 #include "ui/CDrawObject.h"
 #include "ui/DrawResourceTables.h"
 
+// The easy print panel's layout window steps aside while the dialog runs.
 intptr_t CCDialogExPh::DoModal() {
   if (suite::Context() == nullptr) return -1;
-  if (!suite::BeginOperation(suite::kAlbumModule, suite::kKindModalDialog, 1, 0, 0)) return -1;
-  const intptr_t result = CDialog::DoModal();
-  suite::EndOperation(suite::kAlbumModule, suite::kKindModalDialog, 0);
+  CMainFrame* frame = MainFrame();
+  if (frame != nullptr) frame->easyPrint().SuspendFloating();
+  intptr_t result = -1;
+  if (suite::BeginOperation(suite::kAlbumModule, suite::kKindModalDialog, 1, 0, 0)) {
+    result = CDialog::DoModal();
+    suite::EndOperation(suite::kAlbumModule, suite::kKindModalDialog, 0);
+  }
+  if (frame != nullptr && MainFrame() == frame) frame->easyPrint().ResumeFloating();
   return result;
 }
 

@@ -99,6 +99,9 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kExport, &CMainFrame::OnExport},
               {cmd::kSearch, &CMainFrame::OnSearch},
               {cmd::kPrintStyles, &CMainFrame::OnPrintStyles},
+              {cmd::kToggleEasyPrint, &CMainFrame::OnToggleEasyPrint},
+              {cmd::kInsertIntoEasyPrint, &CMainFrame::OnInsertIntoEasyPrint},
+              {cmd::kPrint, &CMainFrame::OnPrint},
               {cmd::kRename, &CMainFrame::OnRename},
               {cmd::kEditMemo, &CMainFrame::OnEditMemo},
           },
@@ -122,6 +125,8 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kPreview, &CMainFrame::OnUpdatePreview},
               {cmd::kToggleEasyPrint, &CMainFrame::OnUpdateEasyPrint},
               {cmd::kPrintStyles, &CMainFrame::OnUpdatePrintStyles},
+              {cmd::kInsertIntoEasyPrint, &CMainFrame::OnUpdateInsertIntoEasyPrint},
+              {cmd::kPrint, &CMainFrame::OnUpdatePrint},
               {cmd::kEditPhoto, &CMainFrame::OnUpdateEditPhoto},
               {cmd::kSendToPhone, &CMainFrame::OnUpdateSendToPhone},
               {cmd::kReadFromPhone, &CMainFrame::OnUpdateReadFromPhone},
@@ -171,7 +176,7 @@ bool CMainFrame::OnCreateClient() {
   if (!CreateSplitters() || !CreatePanes()) return false;
   mainSplitter_.SetColumnInfo(0, kIndexWidth, 0);
   viewSplitter_.SetRowInfo(0, kViewBarHeight, kViewBarHeight);
-  rightSplitter_.SetRowInfo(1, kViewBarHeight, 0);
+  rightSplitter_.SetRowInfo(1, CHarboPhotoPrintView::IdealHeight(), kViewBarHeight);
   const RECT client = GetClientRect();
   mainSplitter_.MoveWindow(0, 0, client.right, client.bottom, true);
   LoadSettings();
@@ -203,6 +208,7 @@ bool CMainFrame::CreatePanes() {
   viewSplitter_.SetPane(1, 0, &list_);
   viewSplitter_.SetPane(2, 0, &thumbnails_);
   rightSplitter_.SetPane(1, 0, &easyPrint_);
+  easyPrint_.SetSelectionSource([this] { return SelectedRecords(); });
   mainSplitter_.SetPane(0, 0, &index_);
   return true;
 }
@@ -286,6 +292,7 @@ void CMainFrame::SaveSettings(bool fromDestroyEntry) {
   app.WriteInt(kSection, "ShowWindow",
                !fromDestroyEntry && IsZoomed() ? SW_SHOWMAXIMIZED : SW_SHOW);
   index_.SaveState();
+  easyPrint_.SaveState();
 }
 
 bool CMainFrame::thumbnailShown() const {
@@ -440,10 +447,9 @@ void CMainFrame::OnSize(UINT /*type*/, int cx, int cy) {
   if (easyPrintShown()) easyPrint_.Relayout();
 }
 
-// Hiding the frame ends the modal operation a floating preview registered.
+// Hiding the frame hides the layout window, which ends the modal operation it registered.
 void CMainFrame::OnShowWindow(bool show, UINT /*status*/) {
-  if (show) return;
-  suite::EndOperation(suite::kAlbumModule, suite::kKindModalDialog, 0);
+  if (!show) easyPrint_.ShowLayoutWindow(false);
 }
 
 // The host may destroy its own window before asking the album to close, which destroys this

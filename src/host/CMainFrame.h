@@ -105,6 +105,7 @@ class CMainFrame : public CFrameWnd {
   bool sendPending() const { return sendSession_ != nullptr; }
   // Whether the record is placed in the easy print layout (rename, memo and delete refuse it).
   bool PlacedInEasyPrint(const CPhotoItem* record) const;
+  CHarboPhotoPrintView& easyPrint() { return easyPrint_; }
   // The details dialog on an item of the set (the views' double clicks on its date).
   void ShowDetails(CImageItem* item);
   // The rename and memo dialogs for a photo; nothing for a photo placed in the print
@@ -212,6 +213,11 @@ class CMainFrame : public CFrameWnd {
   void OnExport();
   void OnSearch();
   void OnPrintStyles();
+  void OnToggleEasyPrint();
+  void OnInsertIntoEasyPrint();
+  void OnPrint();
+  void OnUpdateInsertIntoEasyPrint(CCmdUI* ui);
+  void OnUpdatePrint(CCmdUI* ui);
   void OnRename();
   void OnEditMemo();
   void OnUpdateRename(CCmdUI* ui);
@@ -245,6 +251,7 @@ class CMainFrame : public CFrameWnd {
   bool ConfirmDeletion(const std::vector<CImageItem*>& taken);
   void RemoveTaken(const std::vector<CImageItem*>& taken, bool deleteRecords);
   std::vector<CImageItem*> SelectedItems() const;
+  std::vector<CPhotoItem*> SelectedRecords() const;
 
   CSplitWndMain mainSplitter_;
   CSplitWndExCaptionForOrp rightSplitter_;

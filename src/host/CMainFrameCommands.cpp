@@ -254,12 +254,6 @@ void CMainFrame::OnUpdatePreview(CCmdUI* ui) {
   }));
 }
 
-// Without printing the panel stays hidden and the command is greyed.
-void CMainFrame::OnUpdateEasyPrint(CCmdUI* ui) {
-  ui->Enable(CHarboPhotoPrintView::PrintingAvailable());
-  ui->SetCheck(easyPrintShown() ? 1 : 0);
-}
-
 void CMainFrame::OnEditPhoto() {
   CImageItem* item = EditableFocus(*items_);
   if (item == nullptr) {

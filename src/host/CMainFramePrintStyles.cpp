@@ -11,6 +11,7 @@ void CMainFrame::OnPrintStyles() {
   if (!manager.initialized() && !manager.Start(true)) return;
   CDlgPrintFormatList dialog(manager.formats(), &manager.printer(), this);
   dialog.DoModal();
+  easyPrint_.ReloadStyles();
 }
 
 // Styles can always be edited: the file printer is there even without a print system.

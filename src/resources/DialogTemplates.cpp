@@ -1,5 +1,6 @@
 #include "resources/DialogTemplates.h"
 
+#include "resources/EasyPrintPanel.h"
 #include "resources/PrintStyleDialogs.h"
 
 #include "platform/win/CheckBox.h"
@@ -367,6 +368,8 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
   for (const auto& t : Templates())
     if (t.id == id) return &t;
   for (const auto& t : PrintStyleTemplates())
+    if (t.id == id) return &t;
+  for (const auto& t : EasyPrintTemplates())
     if (t.id == id) return &t;
   return nullptr;
 }

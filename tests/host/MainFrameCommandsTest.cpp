@@ -95,7 +95,7 @@ TEST_F(MainFrameCommands, StartsWithTheDefaultsAndWritesTheViewSettingsBack) {
   CMainFrame& frame = Frame();
   EXPECT_TRUE(frame.thumbnailShown());
   EXPECT_FALSE(frame.listShown());
-  EXPECT_FALSE(frame.easyPrintShown()) << "no printing on this desktop yet";
+  EXPECT_TRUE(frame.easyPrintShown()) << "the PDF printer makes printing always available";
   EXPECT_TRUE(frame.indexShown());
   EXPECT_EQ(frame.sort(), 2u);
   EXPECT_EQ(frame.imageSize(), 160);
@@ -110,11 +110,13 @@ TEST_F(MainFrameCommands, StartsWithTheDefaultsAndWritesTheViewSettingsBack) {
   EXPECT_TRUE(frame.listShown());
   EXPECT_EQ(frame.listView().items(), &frame.items());
   EXPECT_EQ(frame.thumbnailView().items(), nullptr);
+  Command(cmd::kToggleEasyPrint);
   frame.SaveSettings(false);
   frame.DestroyWindow();
 
   CMainFrame& again = Frame();
   EXPECT_TRUE(again.listShown());
+  EXPECT_FALSE(again.easyPrintShown());
   EXPECT_EQ(again.sort(), 1u);
   EXPECT_EQ(again.imageSize(), 80);
   EXPECT_EQ(again.imageStyle(), 6);
@@ -224,8 +226,13 @@ TEST_F(MainFrameCommands, CommandsFollowTheSelectionTheTransferAndTheVisibleView
   Frame().SetTransfer(1);
   EXPECT_FALSE(State(cmd::kDelete).enabled()) << "deleting waits for the transfer";
   Frame().SetTransfer(0);
-  Command(cmd::kSwitchView);
-  EXPECT_FALSE(State(cmd::kToggleEasyPrint).enabled());
+  EXPECT_TRUE(State(cmd::kInsertIntoEasyPrint).enabled());
+  EXPECT_FALSE(State(cmd::kPrint).enabled()) << "nothing placed yet";
+  Command(cmd::kInsertIntoEasyPrint);
+  EXPECT_TRUE(State(cmd::kPrint).enabled());
+  Command(cmd::kToggleEasyPrint);
+  EXPECT_FALSE(State(cmd::kToggleEasyPrint).checked());
+  EXPECT_FALSE(State(cmd::kInsertIntoEasyPrint).enabled()) << "the panel is hidden";
 }
 
 TEST_F(MainFrameCommands, TheViewsContextMenusCarryTheFramesCommandsAndTheirStates) {
