@@ -3,7 +3,8 @@
 // index category and entry and the list view can be chosen for the picture: they are put
 // in the album's settings, where the album starts from, for the host's run only. A dialog
 // can be pictured instead: the host focuses record N (counted from 1 as "list" prints the
-// records) and runs the dialog's command.
+// records) and runs the dialog's command. The photos shown can be placed in the easy print
+// panel, and its layout window pictured.
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -32,6 +33,10 @@ struct ShotOptions {
   bool list = false;            // the list view instead of the thumbnails
   std::optional<int> record;    // the record a dialog is opened on, counted from 1
   UINT command = 0;             // the command that opens the dialog
+  // The photos shown placed in the easy print panel, and its layout window pictured.
+  bool printPanel = false;
+  bool layout = false;
+  std::optional<int> printStyle;  // the panel's style page: 0 basic, 1 calendar, 2 the list
 };
 
 // A setting the picture starts from, and the value it had before.
@@ -56,18 +61,19 @@ std::optional<int> ValueOf(const std::string& text) {
   return static_cast<int>(value);
 }
 
-// Reads --category, --entry and --list; false when the argument is none of them.
+// Reads --category, --entry, --list and the easy print options; false when the argument
+// is none of them.
 bool ParseIndexOption(const std::vector<std::string>& args, size_t* i, ShotOptions* o,
                       bool* failed) {
   const std::string& a = args[*i];
-  if (a == "--list") {
-    o->list = true;
+  if (a == "--list" || a == "--print-panel" || a == "--layout") {
+    (a == "--list" ? o->list : a == "--layout" ? o->layout : o->printPanel) = true;
     return true;
   }
-  if (a != "--category" && a != "--entry") return false;
+  if (a != "--category" && a != "--entry" && a != "--print-style") return false;
   const std::optional<int> value = *i + 1 < args.size() ? ValueOf(args[*i + 1]) : std::nullopt;
-  *failed = !value.has_value();
-  if (value) (a == "--category" ? o->category : o->entry) = value;
+  *failed = !value.has_value() || (a == "--print-style" && *value > 2);
+  if (value) (a == "--category" ? o->category : a == "--entry" ? o->entry : o->printStyle) = value;
   ++*i;
   return true;
 }
@@ -123,7 +129,8 @@ bool ParseShot(const std::vector<std::string>& args, ShotOptions* o) {
   if (o->out.empty())
     std::fprintf(stderr,
                  "usage: harbo-album shot OUT.png [--width W --height H] [--scheme N] "
-                 "[--category VALUE] [--entry VALUE] [--list] [--details N] [--preview N]\n");
+                 "[--category VALUE] [--entry VALUE] [--list] [--details N] [--preview N] "
+                 "[--print-panel] [--layout] [--print-style 0|1|2]\n");
   return !o->out.empty();
 }
 
@@ -138,6 +145,8 @@ std::vector<StartSetting> StartSettingsOf(const ShotOptions& o) {
   if (o.category) settings.push_back({"IndexView", "TabCurrent", 0x10000, *o.category});
   if (o.entry) settings.push_back({"IndexView", "ListCurrent", 0, *o.entry});
   if (o.list) settings.push_back({"Main", "DispThumbnail", 1, 0});
+  if (o.printPanel || o.layout) settings.push_back({"Main", "DispPrint", 1, 1});
+  if (o.printStyle) settings.push_back({"PrintView", "StyleIndex", 0, *o.printStyle});
   // A dialog's record is looked for among all photos unless the picture names a category.
   if (o.record && !o.category) {
     settings.push_back({"IndexView", "TabCurrent", 0x10000, 0x10000});
@@ -197,6 +206,22 @@ bool AddDialogArguments(const ShotOptions& o, std::vector<std::string>* argv) {
   return true;
 }
 
+// Every photo shown is selected and inserted into the easy print panel; the layout window
+// opens on them when asked.
+bool AddPrintArguments(const ShotOptions& o, std::vector<std::string>* argv) {
+  if (!o.printPanel && !o.layout) return true;
+  if (o.command != 0) {
+    std::fprintf(stderr,
+                 "harbo-album: shot: a dialog and the print panel cannot be pictured together\n");
+    return false;
+  }
+  std::string commands =
+      std::to_string(cmd::kSelectAll) + "," + std::to_string(cmd::kInsertIntoEasyPrint);
+  if (o.layout) commands += "," + std::to_string(cmd::kEasyPrintLayout);
+  argv->insert(argv->end(), {"--command", commands});
+  return true;
+}
+
 int RunShot(CliSession& session, const std::vector<std::string>& args) {
   ShotOptions o;
   if (!ParseShot(args, &o)) return 2;
@@ -216,6 +241,7 @@ int RunShot(CliSession& session, const std::vector<std::string>& args) {
                                 "--scheme",
                                 o.scheme};
   if (!AddDialogArguments(o, &argv)) return 1;
+  if (!AddPrintArguments(o, &argv)) return 2;
   std::vector<StartSetting> settings = StartSettingsOf(o);
   PutStartSettings(settings);
   const int result = RunHost(argv);

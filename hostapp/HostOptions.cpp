@@ -122,14 +122,19 @@ bool ApplyScheme(const QString& text, HostOptions* options, QString* error) {
   return true;
 }
 
+// One command id, or several separated by commas that run in that order.
 bool ApplyCommand(const QString& text, HostOptions* options, QString* error) {
-  bool ok = false;
-  const int id = text.toInt(&ok);
-  if (!ok || id <= 0 || id > 0xFFFF) {
-    *error = QStringLiteral("--command expects a command id from 1 to 65535, not \"%1\"").arg(text);
-    return false;
+  options->commands.clear();
+  for (const QString& part : text.split(',')) {
+    bool ok = false;
+    const int id = part.toInt(&ok);
+    if (!ok || id <= 0 || id > 0xFFFF) {
+      *error =
+          QStringLiteral("--command expects command ids from 1 to 65535, not \"%1\"").arg(text);
+      return false;
+    }
+    options->commands.push_back(id);
   }
-  options->command = id;
   return true;
 }
 
@@ -166,8 +171,8 @@ QString UsageText() {
       "  --size WIDTHxHEIGHT    size of the main window (default 1100x720)\n"
       "  --scheme N             colour scheme, counted from 0 (default 0)\n"
       "  --focus-photo PATH     with --screenshot: focus the album's photo of that path\n"
-      "  --command ID           with --screenshot: run the album command and picture the\n"
-      "                         dialog it opens (or the window)\n"
+      "  --command ID[,ID...]   with --screenshot: run the album commands and picture the\n"
+      "                         dialog or window the last opens (or the main window)\n"
       "  -v, --verbose          log the album's notices to stderr\n"
       "  -h, --help             show this text\n"
       "Settings PhoneFolder, RefusePhone and RefuseReason may also be kept in\n"

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 struct HostOptions {
   QString dataRoot;
@@ -18,10 +19,10 @@ struct HostOptions {
   int width = 1100;  // of the main window
   int height = 720;
   int colorScheme = 0;  // the colour scheme number, counted from 0
-  // A screenshot run may first focus a photo (its path) and run an album command on it,
-  // then picture the dialog the command opens.
+  // A screenshot run may first focus a photo (its path) and run album commands on it in
+  // order, then picture the dialog or window the last one opens.
   QString focusPhoto;
-  int command = 0;
+  std::vector<int> commands;
 };
 
 // What the command line said; unset members fall back to the setting file and defaults.
@@ -35,7 +36,7 @@ struct CommandLine {
   std::optional<QString> size;    // "WIDTHxHEIGHT"
   std::optional<QString> scheme;  // a colour scheme number
   std::optional<QString> focusPhoto;
-  std::optional<QString> command;  // an album command id
+  std::optional<QString> command;  // album command ids, separated by commas
   bool verbose = false;
   bool help = false;
 };

@@ -45,7 +45,15 @@ void SaveScreenshot(QWidget* shown, const QString& path) {
   std::fflush(stdout);
 }
 
-// The command runs once the window has settled; a dialog it opens runs its own loop, in
+// A window of its own that the album shows beside the main window (the layout window).
+QWidget* FloatingWindowOf(const QWidget* main) {
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (widget != main && widget->isWindow() && widget->isVisible() && !widget->inherits("QMenu"))
+      return widget;
+  return nullptr;
+}
+
+// The commands run once the window has settled; a dialog it opens runs its own loop, in
 // which the picture is taken and the dialog closed. The window closes only after both the
 // picture and the command are done, never from inside the dialog's loop.
 void RunCommandForScreenshot(HostMainWindow* window, const QString& path,
@@ -60,19 +68,20 @@ void RunCommandForScreenshot(HostMainWindow* window, const QString& path,
                  qPrintable(options.focusPhoto));
   QTimer::singleShot(kSettleMilliseconds, window, [window, path, progress] {
     QWidget* modal = QApplication::activeModalWidget();
-    SaveScreenshot(modal != nullptr ? modal : window, path);
+    QWidget* floating = modal != nullptr ? nullptr : FloatingWindowOf(window);
+    SaveScreenshot(modal != nullptr ? modal : floating != nullptr ? floating : window, path);
     progress->pictured = true;
     if (modal != nullptr) modal->close();
     if (progress->commandDone) window->close();
   });
-  window->RunCommand(static_cast<UINT>(options.command));
+  for (int command : options.commands) window->RunCommand(static_cast<UINT>(command));
   progress->commandDone = true;
   if (progress->pictured) window->close();
 }
 
 void ScheduleScreenshot(HostMainWindow* window, const QString& path, const HostOptions& options) {
   QTimer::singleShot(kSettleMilliseconds, window, [window, path, options] {
-    if (options.command != 0) {
+    if (!options.commands.empty()) {
       RunCommandForScreenshot(window, path, options);
       return;
     }

@@ -121,7 +121,25 @@ bool CSplitterWnd::IsColumnShown(int column) const {
 }
 
 std::vector<win::TrackSpan> CSplitterWnd::RowSpans() const {
-  return win::LayOutTracks(rows_, GetClientRect().bottom, kBarSize);
+  const int length = GetClientRect().bottom;
+  if (!keepLastRow_) return win::LayOutTracks(rows_, length, kBarSize);
+  // The first shown row gets what the others' ideal heights and their bars leave.
+  std::vector<win::SplitTrack> tracks = rows_;
+  int first = -1;
+  int others = 0;
+  for (size_t i = 0; i < tracks.size(); ++i) {
+    if (!tracks[i].shown) continue;
+    if (first < 0)
+      first = static_cast<int>(i);
+    else
+      others += tracks[i].ideal + kBarSize;
+  }
+  if (first >= 0) tracks[static_cast<size_t>(first)].ideal = std::max(0, length - others);
+  return win::LayOutTracks(tracks, length, kBarSize);
+}
+
+void CSplitterWnd::KeepLastRow(bool keep) {
+  keepLastRow_ = keep;
 }
 
 std::vector<win::TrackSpan> CSplitterWnd::ColumnSpans() const {
@@ -215,6 +233,14 @@ void CSplitterWnd::OnMouseMove(POINT point) {
   const std::vector<win::TrackSpan> spans = drag_.vertical ? ColumnSpans() : RowSpans();
   const int start = spans[static_cast<size_t>(drag_.track)].start;
   const int ideal = std::max(0, (drag_.vertical ? point.x : point.y) - start);
+  if (!drag_.vertical && keepLastRow_) {
+    // The bar moves the border of the row below it, which keeps its height.
+    const size_t below = static_cast<size_t>(drag_.track) + 1;
+    if (below < rows_.size())
+      rows_[below].ideal = std::max(0, GetClientRect().bottom - point.y - kBarSize);
+    RecalcLayout();
+    return;
+  }
   if (drag_.vertical)
     columns_[static_cast<size_t>(drag_.track)].ideal = ideal;
   else

@@ -56,6 +56,10 @@ class CSplitterWnd : public CWnd {
   // The current size of a row or column (0 when hidden) and its minimum.
   void GetRowInfo(int row, int* current, int* minimum) const;
   void GetColumnInfo(int column, int* current, int* minimum) const;
+  // Whether the rows after the first keep their ideal heights when the splitter is resized,
+  // the first row taking the rest (a bar's drag then sets the height of the row below it).
+  // Otherwise the last shown row takes the rest.
+  void KeepLastRow(bool keep);
   void ShowRow(int row, bool show);
   void ShowColumn(int column, bool show);
   bool IsRowShown(int row) const;
@@ -96,6 +100,7 @@ class CSplitterWnd : public CWnd {
 
   std::vector<win::SplitTrack> rows_;
   std::vector<win::SplitTrack> columns_;
+  bool keepLastRow_ = false;
   std::vector<CWnd*> panes_;
   Drag drag_;
 };

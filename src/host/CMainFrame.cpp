@@ -102,6 +102,7 @@ const MessageMap<CMainFrame>& CMainFrame::GetMessageMap() {
               {cmd::kToggleEasyPrint, &CMainFrame::OnToggleEasyPrint},
               {cmd::kInsertIntoEasyPrint, &CMainFrame::OnInsertIntoEasyPrint},
               {cmd::kPrint, &CMainFrame::OnPrint},
+              {cmd::kEasyPrintLayout, &CMainFrame::OnEasyPrintLayout},
               {cmd::kRename, &CMainFrame::OnRename},
               {cmd::kEditMemo, &CMainFrame::OnEditMemo},
           },
@@ -176,7 +177,11 @@ bool CMainFrame::OnCreateClient() {
   if (!CreateSplitters() || !CreatePanes()) return false;
   mainSplitter_.SetColumnInfo(0, kIndexWidth, 0);
   viewSplitter_.SetRowInfo(0, kViewBarHeight, kViewBarHeight);
-  rightSplitter_.SetRowInfo(1, CHarboPhotoPrintView::IdealHeight(), kViewBarHeight);
+  // The easy print panel keeps its height; the views take the rest.
+  rightSplitter_.KeepLastRow(true);
+  rightSplitter_.SetRowInfo(
+      1, CHarboPhotoPrintView::IdealHeight() + CSplitWndExCaptionForOrp::kCaptionHeight,
+      kViewBarHeight);
   const RECT client = GetClientRect();
   mainSplitter_.MoveWindow(0, 0, client.right, client.bottom, true);
   LoadSettings();

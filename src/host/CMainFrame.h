@@ -216,6 +216,7 @@ class CMainFrame : public CFrameWnd {
   void OnToggleEasyPrint();
   void OnInsertIntoEasyPrint();
   void OnPrint();
+  void OnEasyPrintLayout();
   void OnUpdateInsertIntoEasyPrint(CCmdUI* ui);
   void OnUpdatePrint(CCmdUI* ui);
   void OnRename();

@@ -45,6 +45,10 @@ void CMainFrame::OnPrint() {
   if (easyPrint_.HasSomethingToPrint()) easyPrint_.Print();
 }
 
+void CMainFrame::OnEasyPrintLayout() {
+  if (easyPrintShown()) easyPrint_.ShowLayoutWindow(!easyPrint_.floatingShown());
+}
+
 void CMainFrame::OnUpdatePrint(CCmdUI* ui) {
   ui->Enable(CHarboPhotoPrintView::PrintingAvailable() && easyPrint_.HasSomethingToPrint());
 }

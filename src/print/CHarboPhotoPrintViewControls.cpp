@@ -158,7 +158,7 @@ void CHarboPhotoPrintView::ShowStyleValues() {
 BOOL CHarboPhotoPrintView::OnCommand(WPARAM w, LPARAM l) {
   const UINT id = LOWORD(w);
   const WORD code = HIWORD(w);
-  if (filling_) return 1;
+  if (filling_ || !Start()) return 1;
   if (code == CBN_SELCHANGE) {
     if (id == res::kControlEasyStyle) {
       if (const auto page = SelectedValue(dynamic_cast<CComboBox*>(Control(id))))

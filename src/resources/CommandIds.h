@@ -8,6 +8,8 @@ namespace cmd {
 
 constexpr UINT kReadFromPhone = 1000;
 constexpr UINT kPrint = 1002;
+// The easy print panel's layout button: shows or hides its layout window.
+constexpr UINT kEasyPrintLayout = 1003;
 constexpr UINT kSendToPhone = 32841;
 constexpr UINT kReadOptions = 32885;
 constexpr UINT kImport = 32873;

@@ -12,7 +12,7 @@ namespace res {
 // The shared controls, then one layout per page, in the selector's order.
 constexpr UINT kPanelEasyPrint = 292;
 constexpr UINT kPanelEasyPrintPages[3] = {2920, 2921, 2922};
-constexpr int kEasyPrintControlsWidth = 304;
+constexpr int kEasyPrintControlsWidth = 344;
 constexpr int kEasyPrintHeight = 214;
 
 // Shared by every page.

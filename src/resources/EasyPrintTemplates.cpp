@@ -10,18 +10,18 @@ using K = ControlKind;
 void AddShared(std::vector<ControlTemplate>& out) {
   out.insert(out.end(),
              {
-                 {K::kCombo, kControlEasyStyle, "", RECT{4, 4, 120, 124}},
-                 {K::kButton, kControlEasyInsert, "挿入", RECT{124, 4, 180, 26}},
-                 {K::kButton, kControlEasyClear, "クリア", RECT{184, 4, 240, 26}},
-                 {K::kButton, kControlEasyLayout, "レイア\nウト...", RECT{244, 4, 300, 44}},
+                 {K::kCombo, kControlEasyStyle, "", RECT{4, 4, 116, 124}},
+                 {K::kButton, kControlEasyInsert, "挿入", RECT{120, 4, 176, 26}},
+                 {K::kButton, kControlEasyClear, "クリア", RECT{180, 4, 236, 26}},
+                 {K::kButton, kControlEasyLayout, "レイア\nウト...", RECT{288, 4, 336, 50}},
                  {K::kButton, kControlEasyMargin, "ヘッダー・フッター", RECT{4, 158, 128, 180}},
                  {K::kButton, kControlEasySetup, "設定...", RECT{132, 158, 196, 180}},
-                 {K::kButton, kControlEasyPrint, "プリント", RECT{200, 158, 300, 180}},
+                 {K::kButton, kControlEasyPrint, "プリント", RECT{200, 158, 336, 180}},
                  {K::kRadio, kControlEasyOnePage, "一枚", RECT{4, 188, 60, 206}},
                  {K::kRadio, kControlEasyAllPages, "全ページ", RECT{62, 188, 140, 206}},
-                 {K::kButton, kControlEasyPrev, "PREV", RECT{144, 186, 188, 208}},
-                 {K::kButton, kControlEasyNext, "NEXT", RECT{190, 186, 234, 208}},
-                 {K::kText, kControlEasyIndicator, "- / - ページ", RECT{238, 190, 304, 208}},
+                 {K::kButton, kControlEasyPrev, "PREV", RECT{144, 186, 192, 208}},
+                 {K::kButton, kControlEasyNext, "NEXT", RECT{196, 186, 244, 208}},
+                 {K::kText, kControlEasyIndicator, "- / - ページ", RECT{250, 190, 340, 208}},
              });
 }
 
@@ -34,7 +34,7 @@ void AddBlock(std::vector<ControlTemplate>& out, const char* label, UINT cols, U
                             {K::kText, 0, "列", RECT{90, y + 3, 104, y + 21}},
                             {K::kCombo, rows, "", RECT{106, y, 150, y + 160}},
                             {K::kText, 0, "行", RECT{152, y + 3, 166, y + 21}},
-                            {K::kButton, option, "写真オプション...", RECT{180, y, 300, y + 22}},
+                            {K::kButton, option, "写真オプション...", RECT{172, y, 284, y + 22}},
                         });
 }
 
@@ -69,7 +69,7 @@ void AddCalendarPage(std::vector<ControlTemplate>& out) {
 
 void AddStyleListPage(std::vector<ControlTemplate>& out) {
   out.insert(out.end(), {
-                            {K::kList, kControlEasyStyleList, "", RECT{4, 32, 300, 126}},
+                            {K::kList, kControlEasyStyleList, "", RECT{4, 32, 284, 126}},
                             {K::kButton, kControlEasyStyleDetails, "印刷スタイルの詳細...",
                              RECT{4, 130, 180, 152}},
                         });

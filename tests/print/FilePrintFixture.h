@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "print/CPrintManager.h"
@@ -16,6 +17,13 @@ inline std::string CommandOutput(const std::string& command) {
   while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
   pclose(pipe);
   return out;
+}
+
+// The number of pages of a PDF file, or -1 when it cannot be read.
+inline int PdfPages(const std::string& path) {
+  const std::string info = CommandOutput("pdfinfo '" + path + "' 2>/dev/null");
+  const size_t at = info.find("Pages:");
+  return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
 }
 
 class FilePrintFixture : public AlbumFixture {

@@ -24,12 +24,6 @@ std::string Output(const std::string& command) {
   return CommandOutput(command);
 }
 
-int PdfPages(const std::string& path) {
-  const std::string info = Output("pdfinfo '" + path + "' 2>/dev/null");
-  const size_t at = info.find("Pages:");
-  return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
-}
-
 std::string PdfText(const std::string& path) {
   return Output("pdftotext -layout '" + path + "' - 2>/dev/null");
 }
