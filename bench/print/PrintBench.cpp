@@ -2,7 +2,6 @@
 // PDF at 300 dpi, against decoding the same photos at their printed size and encoding each
 // as JPEG (as the PDF holds them) in the same run; and the PDF's size against the sum of
 // those JPEGs. Processor time of this thread.
-#include <QApplication>
 #include <QBuffer>
 #include <QImage>
 #include <cstdio>
@@ -44,9 +43,7 @@ size_t DecodeAndEncode(const std::string& path, int width, int height) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
+int RunPrintBench() {
   const std::vector<std::string> photos = benchphotos::Photos();
   benchalbum::TempAlbum album("/tmp/harbo-print-bench-XXXXXX");
   TheApp().OpenUserAlbum();
