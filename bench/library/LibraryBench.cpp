@@ -4,16 +4,14 @@
 // memmem loop over the titles. Each timing benchmark prints its ratio to the floor measured in the
 // same run.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 
+#include "bench/BenchAlbum.h"
 #include "browse/SearchConditions.h"
 #include "host/CHarboPhotoApp.h"
-#include "host/SuiteRegistry.h"
 #include "library/AlbumDatabase.h"
 #include "library/CPhotoManager.h"
 #include "platform/crypto/Rc4.h"
@@ -27,33 +25,17 @@ constexpr int kRecords = 10000;
 
 // A user album of 10,000 photos with a saved database, made once for every benchmark.
 struct Album {
-  std::string root;
-  SuiteContext context{};
-  SuiteErrorRecord error{};
-  HostParameterBlock block{};
-  std::string users, user = "bench";
+  benchalbum::TempAlbum temp{"/tmp/harbo-bench-XXXXXX"};
   CPhotoManager library;
   Cp932String database;
 
   Album() {
-    char pattern[] = "/tmp/harbo-bench-XXXXXX";
-    root = mkdtemp(pattern);
-    setenv("HARBO_REGISTRY_DIR", (root + "/registry").c_str(), 1);
-    users = root + "/Users";
-    std::strcpy(context.moduleFolderNames[1], "Album");
-    context.errorRecord = &error;
-    block.usersFolder = users.c_str();
-    block.dataRoot = root.c_str();
-    block.userName = user.c_str();
-    block.suiteContext = &context;
-    TheApp().Initialise(suite::kAlbumModule, block, 1);
     TheApp().MakeAlbumFolder();
     Fill();
     database = TheApp().DatabasePath();
     library.SetDatabasePath(database);
     library.SaveAlbum();
   }
-  ~Album() { std::filesystem::remove_all(root); }
 
   void Fill() {
     const Cp932String folder = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder) + "/2024/5";
@@ -128,7 +110,7 @@ BENCHMARK(BM_LoadAlbum)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterati
 void BM_SaveAlbum(benchmark::State& state) {
   Album& album = TheAlbum();
   const std::string plain(albumdb::kHeaderBytes + kRecords * albumdb::kEntryBytes, 'x');
-  const Cp932String floorTarget = album.root + "/floor.dat";
+  const Cp932String floorTarget = album.temp.root + "/floor.dat";
   double save = 0, floor = 0;
   for (auto _ : state) {
     const auto start = Clock::now();

@@ -2,17 +2,15 @@
 // PDF at 300 dpi, against decoding the same photos at their printed size and encoding each
 // as JPEG (as the PDF holds them) in the same run; and the PDF's size against the sum of
 // those JPEGs. Processor time of this thread.
-#include <QApplication>
 #include <QBuffer>
 #include <QImage>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 
+#include "bench/BenchAlbum.h"
 #include "bench/images/BenchPhotos.h"
 #include "host/CHarboPhotoApp.h"
-#include "host/SuiteRegistry.h"
 #include "images/CLBitmap.h"
 #include "platform/fileio/FileIo.h"
 #include "platform/imaging/Imaging.h"
@@ -28,31 +26,6 @@ double CpuSeconds() {
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
-
-// A user album over the benchmark's photos, on a fresh data folder and registry.
-struct Album {
-  std::string root;
-  SuiteContext context{};
-  SuiteErrorRecord error{};
-  HostParameterBlock block{};
-  std::string users, user = "bench";
-
-  Album() {
-    char pattern[] = "/tmp/harbo-print-bench-XXXXXX";
-    root = mkdtemp(pattern);
-    setenv("HARBO_REGISTRY_DIR", (root + "/registry").c_str(), 1);
-    users = root + "/Users";
-    std::strcpy(context.moduleFolderNames[1], "Album");
-    context.errorRecord = &error;
-    block.usersFolder = users.c_str();
-    block.dataRoot = root.c_str();
-    block.userName = user.c_str();
-    block.suiteContext = &context;
-    TheApp().Initialise(suite::kAlbumModule, block, 1);
-    TheApp().OpenUserAlbum();
-  }
-  ~Album() { std::filesystem::remove_all(root); }
-};
 
 // Decoding a photo at the size the page shows it, then encoding that as JPEG.
 size_t DecodeAndEncode(const std::string& path, int width, int height) {
@@ -70,11 +43,10 @@ size_t DecodeAndEncode(const std::string& path, int width, int height) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
+int RunPrintBench() {
   const std::vector<std::string> photos = benchphotos::Photos();
-  Album album;
+  benchalbum::TempAlbum album("/tmp/harbo-print-bench-XXXXXX");
+  TheApp().OpenUserAlbum();
   CPhotoManager& library = *TheApp().library();
   CPrintManager manager;
   if (!manager.Start(false)) return 1;
