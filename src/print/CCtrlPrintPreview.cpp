@@ -20,6 +20,7 @@ constexpr COLORREF kPaper = 0x00FFFFFF;
 constexpr COLORREF kCellLine = 0x00C0C0C0;
 constexpr COLORREF kSelection = 0x00D77800;
 constexpr COLORREF kHover = 0x0000A5FF;
+constexpr COLORREF kSampleText = 0x00707070;
 
 void Frame(CDC& dc, const RECT& r, COLORREF colour, int width = 1) {
   HPEN pen = CreatePen(PS_SOLID, width, colour);
@@ -31,6 +32,34 @@ void Frame(CDC& dc, const RECT& r, COLORREF colour, int width = 1) {
   dc.LineTo(r.left, r.top);
   dc.SelectObject(previous);
   DeleteObject(pen);
+}
+
+// A picture made for a cell a pixel or two larger or smaller is drawn stretched instead of
+// decoded again: the cells of one template differ by a pixel once their edges are rounded.
+bool CloseEnough(const CLBitmap& picture, const printrender::PhotoPlacement& p) {
+  const BitmapSize s = picture.bitmapSize();
+  return picture.HasPixels() && std::abs(s.width - p.pixelsW) <= 2 &&
+         std::abs(s.height - p.pixelsH) <= 2;
+}
+
+// A box of a cell (its offset and size from the cell's corner) on the page.
+RECT BoxOf(const PrintCell& cell, POINT at, SIZE size) {
+  return RECT{cell.rect.left + at.x, cell.rect.top + at.y, cell.rect.left + at.x + size.cx,
+              cell.rect.top + at.y + size.cy};
+}
+
+// The sample text centred in the box, in a font that fits its height.
+void Sample(CDC& dc, const RECT& box, const char* text) {
+  if (box.bottom - box.top < 4 || box.right <= box.left) return;
+  LOGFONTA record;
+  record.lfHeight = -std::clamp<LONG>((box.bottom - box.top) * 3 / 4, 4, 14);
+  HFONT font = CreateFontIndirectA(&record);
+  HFONT previous = dc.SelectObject(font);
+  dc.SetBkMode(TRANSPARENT);
+  dc.SetTextColor(kSampleText);
+  dc.DrawText(Cp932String(text), box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  dc.SelectObject(previous);
+  DeleteObject(font);
 }
 
 }  // namespace
@@ -126,7 +155,29 @@ void CCtrlPrintPreview::Draw(CDC& dc) {
   Measure();
   if (scale_ <= 0 || style_ == nullptr || layout_ == nullptr) return;
   DrawSheet(dc);
+  DrawMonths(dc);
   DrawCells(dc);
+}
+
+// The calendar's months as framed boxes with their numbers.
+void CCtrlPrintPreview::DrawMonths(CDC& dc) {
+  for (const PrintMonth& month : layout_->months) {
+    const RECT r = ToWindow(month.rect);
+    Frame(dc, r, kCellLine);
+    const std::string text = std::to_string(month.month) + cp932::Lit("月");
+    Sample(dc, RECT{r.left, r.top, r.right, r.top + std::min<LONG>(18, (r.bottom - r.top) / 4)},
+           text.c_str());
+  }
+}
+
+// Where a cell shows a name, a date or a memo, a sample of it.
+void CCtrlPrintPreview::DrawCaptions(CDC& dc, const PrintCell& cell) {
+  if (cell.name.cx > 0 && cell.name.cy > 0)
+    Sample(dc, ToWindow(BoxOf(cell, cell.nameAt, cell.name)), "Name");
+  if (cell.date.cx > 0 && cell.date.cy > 0)
+    Sample(dc, ToWindow(BoxOf(cell, cell.dateAt, cell.date)), "YYYY/MM/DD");
+  if (cell.memo.cx > 0 && cell.memo.cy > 0)
+    Frame(dc, ToWindow(BoxOf(cell, cell.memoAt, cell.memo)), kCellLine);
 }
 
 void CCtrlPrintPreview::DrawSheet(CDC& dc) {
@@ -145,8 +196,10 @@ CLBitmap& CCtrlPrintPreview::PictureOf(const CPrintItem* item) {
 // The cells, the photos of the page in their drawing order as on paper, then the frames of
 // the selected cell and of the cell under a drag.
 void CCtrlPrintPreview::DrawCells(CDC& dc) {
-  for (size_t i = 0; i < layout_->cells.size(); ++i)
+  for (size_t i = 0; i < layout_->cells.size(); ++i) {
     Frame(dc, CellRect(static_cast<int>(i)), kCellLine);
+    DrawCaptions(dc, layout_->cells[i]);
+  }
   for (CPrintItem* item : items_ != nullptr ? items_->OnPage(page_) : std::vector<CPrintItem*>{}) {
     if (item->record() == nullptr || item->cell >= static_cast<int>(layout_->cells.size()))
       continue;
@@ -159,7 +212,8 @@ void CCtrlPrintPreview::DrawCells(CDC& dc) {
     CLBitmap& picture = PictureOf(item);
     const auto placement =
         printrender::PlacePhoto(onWindow, block.photoOption, *item->record(), picture, 254);
-    if (placement && printrender::LoadPlaced(picture, *item->record(), *placement))
+    if (placement && (CloseEnough(picture, *placement) ||
+                      printrender::LoadPlaced(picture, *item->record(), *placement)))
       printrender::PaintPlaced(dc, onWindow, picture, *placement);
     dc.SelectClipRect(nullptr);
   }

@@ -60,6 +60,8 @@ class CCtrlPrintPreview : public CWnd {
   RECT ToWindow(const RECT& page) const;
   void DrawSheet(CDC& dc);
   void DrawCells(CDC& dc);
+  void DrawMonths(CDC& dc);
+  void DrawCaptions(CDC& dc, const PrintCell& cell);
   CLBitmap& PictureOf(const CPrintItem* item);
 
   const CPrintFormat* style_ = nullptr;

@@ -9,6 +9,7 @@
 #include "platform/print/PrintSystem.h"
 #include "platform/shell/FileDialog.h"
 #include "platform/win/ComboBox.h"
+#include "platform/win/Controls.h"
 #include "platform/win/ListCtrl.h"
 #include "print/CDlgOrPrintPreview.h"
 #include "print/CPrintManager.h"
@@ -219,10 +220,10 @@ void CHarboPhotoPrintView::Refresh() {
 
 void CHarboPhotoPrintView::UpdatePaging() {
   const bool any = items_.PageCount(cellsPerPage()) > 0;
-  if (CWnd* indicator = Control(res::kControlEasyIndicator)) {
+  if (auto* indicator = dynamic_cast<CStatic*>(Control(res::kControlEasyIndicator))) {
     char text[64];
     std::snprintf(text, sizeof text, "%d / %d ", page_ + 1, lastPage() + 1);
-    indicator->SetWindowText(any ? Cp932String(text) + Lit("ページ") : Lit("- / - ページ"));
+    indicator->SetText(any ? Cp932String(text) + Lit("ページ") : Lit("- / - ページ"));
     indicator->EnableWindow(any);
   }
   if (CWnd* previous = Control(res::kControlEasyPrev)) previous->EnableWindow(page_ > 0);
