@@ -99,10 +99,15 @@ RECT CCtrlPrintPreview::ToWindow(const RECT& page) const {
   return RECT{x(page.left), y(page.top), x(page.right), y(page.bottom)};
 }
 
+RECT CCtrlPrintPreview::ContentToWindow(const RECT& page) const {
+  const POINT by = ContentOffset();
+  return ToWindow(RECT{page.left + by.x, page.top + by.y, page.right + by.x, page.bottom + by.y});
+}
+
 RECT CCtrlPrintPreview::CellRect(int cell) const {
   if (layout_ == nullptr || cell < 0 || cell >= static_cast<int>(layout_->cells.size()))
     return RECT{};
-  return ToWindow(layout_->cells[static_cast<size_t>(cell)].rect);
+  return ContentToWindow(layout_->cells[static_cast<size_t>(cell)].rect);
 }
 
 int CCtrlPrintPreview::CellAt(POINT point) const {
@@ -145,7 +150,7 @@ CLBitmap& CCtrlPrintPreview::PictureOf(const CPrintItem* item) {
 // The cells, the photos of the page in their drawing order as on paper, then the frames of
 // the selected cell and of the cell under a drag.
 void CCtrlPrintPreview::DrawCells(CDC& dc) {
-  for (size_t i = 0; i < layout_->cells.size(); ++i)
+  for (size_t i = 0; ShowsCellBorders() && i < layout_->cells.size(); ++i)
     Frame(dc, CellRect(static_cast<int>(i)), kCellLine);
   for (CPrintItem* item : items_ != nullptr ? items_->OnPage(page_) : std::vector<CPrintItem*>{}) {
     if (item->record() == nullptr || item->cell >= static_cast<int>(layout_->cells.size()))
@@ -155,7 +160,7 @@ void CCtrlPrintPreview::DrawCells(CDC& dc) {
     const RECT box{cell.rect.left + cell.photoAt.x, cell.rect.top + cell.photoAt.y,
                    cell.rect.left + cell.photoAt.x + cell.photo.cx,
                    cell.rect.top + cell.photoAt.y + cell.photo.cy};
-    const RECT onWindow = ToWindow(box);
+    const RECT onWindow = ContentToWindow(box);
     CLBitmap& picture = PictureOf(item);
     const auto placement =
         printrender::PlacePhoto(onWindow, block.photoOption, *item->record(), picture, 254);
