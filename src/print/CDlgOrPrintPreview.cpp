@@ -109,23 +109,21 @@ void CDlgOrPrintPreview::OnSize(UINT /*type*/, int cx, int cy) {
 void CDlgOrPrintPreview::ShowFloating(bool show) {
   if (show == shown_) return;
   shown_ = show;
-  if (suspended_) return;
+  if (suspensions_ > 0) return;
   if (show)
     Appear();
   else
     Disappear();
 }
 
+// Modal dialogs may open from one another: the window comes back when the outermost ends.
 void CDlgOrPrintPreview::SuspendForModal() {
-  if (suspended_) return;
-  suspended_ = true;
-  Disappear();
+  if (suspensions_++ == 0) Disappear();
 }
 
 void CDlgOrPrintPreview::ResumeAfterModal() {
-  if (!suspended_) return;
-  suspended_ = false;
-  if (shown_) Appear();
+  if (suspensions_ == 0) return;
+  if (--suspensions_ == 0 && shown_) Appear();
 }
 
 void CDlgOrPrintPreview::Appear() {

@@ -32,7 +32,8 @@ class CDlgOrPrintPreview : public CCDialogExPh {
   void ShowFloating(bool show);
   // Whether the window is shown, also while a modal dialog has it out of the way.
   bool floatingShown() const { return shown_; }
-  // Takes the window out of the way while a modal dialog runs, and brings it back after.
+  // Takes the window out of the way while a modal dialog runs, and brings it back after
+  // (after the last, when they nest).
   void SuspendForModal();
   void ResumeAfterModal();
 
@@ -94,6 +95,6 @@ class CDlgOrPrintPreview : public CCDialogExPh {
   int pageCount_ = 0;
   POINT adjust_{};
   bool shown_ = false;
-  bool suspended_ = false;
+  int suspensions_ = 0;  // modal dialogs running that the window stepped aside for
   bool operationBegun_ = false;
 };

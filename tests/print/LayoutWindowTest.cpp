@@ -169,8 +169,10 @@ TEST_F(LayoutWindow, HoldsOneSuiteOperationExactlyWhileOnScreen) {
   window_->SuspendForModal();
   window_->SuspendForModal();
   EXPECT_EQ(suite_.Entries(), 1);
-  EXPECT_FALSE(window_->IsWindowVisible());
   EXPECT_TRUE(window_->floatingShown());
+  window_->ResumeAfterModal();
+  EXPECT_FALSE(window_->IsWindowVisible()) << "the outer modal dialog still runs";
+  window_->ResumeAfterModal();
   window_->ResumeAfterModal();
   EXPECT_EQ(suite_.Entries(), 2);
   EXPECT_TRUE(window_->IsWindowVisible());
