@@ -282,6 +282,7 @@ void CDlgOrPrintPreview::OnFitToWindow() {
 
 // ---- the preview's requests ----
 
+// Going to the preview is leaving the number edits, so the preview takes what they hold.
 LRESULT CDlgOrPrintPreview::OnPreviewSelected(WPARAM /*w*/, LPARAM /*l*/) {
   TakeFineAdjust();
   UpdateControls();
