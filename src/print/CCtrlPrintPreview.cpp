@@ -128,10 +128,15 @@ RECT CCtrlPrintPreview::ToWindow(const RECT& page) const {
   return RECT{x(page.left), y(page.top), x(page.right), y(page.bottom)};
 }
 
+RECT CCtrlPrintPreview::ContentToWindow(const RECT& page) const {
+  const POINT by = ContentOffset();
+  return ToWindow(RECT{page.left + by.x, page.top + by.y, page.right + by.x, page.bottom + by.y});
+}
+
 RECT CCtrlPrintPreview::CellRect(int cell) const {
   if (layout_ == nullptr || cell < 0 || cell >= static_cast<int>(layout_->cells.size()))
     return RECT{};
-  return ToWindow(layout_->cells[static_cast<size_t>(cell)].rect);
+  return ContentToWindow(layout_->cells[static_cast<size_t>(cell)].rect);
 }
 
 int CCtrlPrintPreview::CellAt(POINT point) const {
@@ -162,7 +167,7 @@ void CCtrlPrintPreview::Draw(CDC& dc) {
 // The calendar's months as framed boxes with their numbers.
 void CCtrlPrintPreview::DrawMonths(CDC& dc) {
   for (const PrintMonth& month : layout_->months) {
-    const RECT r = ToWindow(month.rect);
+    const RECT r = ContentToWindow(month.rect);
     Frame(dc, r, kCellLine);
     const std::string text = std::to_string(month.month) + cp932::Lit("月");
     Sample(dc, RECT{r.left, r.top, r.right, r.top + std::min<LONG>(18, (r.bottom - r.top) / 4)},
@@ -173,11 +178,11 @@ void CCtrlPrintPreview::DrawMonths(CDC& dc) {
 // Where a cell shows a name, a date or a memo, a sample of it.
 void CCtrlPrintPreview::DrawCaptions(CDC& dc, const PrintCell& cell) {
   if (cell.name.cx > 0 && cell.name.cy > 0)
-    Sample(dc, ToWindow(BoxOf(cell, cell.nameAt, cell.name)), "Name");
+    Sample(dc, ContentToWindow(BoxOf(cell, cell.nameAt, cell.name)), "Name");
   if (cell.date.cx > 0 && cell.date.cy > 0)
-    Sample(dc, ToWindow(BoxOf(cell, cell.dateAt, cell.date)), "YYYY/MM/DD");
+    Sample(dc, ContentToWindow(BoxOf(cell, cell.dateAt, cell.date)), "YYYY/MM/DD");
   if (cell.memo.cx > 0 && cell.memo.cy > 0)
-    Frame(dc, ToWindow(BoxOf(cell, cell.memoAt, cell.memo)), kCellLine);
+    Frame(dc, ContentToWindow(BoxOf(cell, cell.memoAt, cell.memo)), kCellLine);
 }
 
 void CCtrlPrintPreview::DrawSheet(CDC& dc) {
@@ -197,7 +202,7 @@ CLBitmap& CCtrlPrintPreview::PictureOf(const CPrintItem* item) {
 // the selected cell and of the cell under a drag.
 void CCtrlPrintPreview::DrawCells(CDC& dc) {
   for (size_t i = 0; i < layout_->cells.size(); ++i) {
-    Frame(dc, CellRect(static_cast<int>(i)), kCellLine);
+    if (ShowsCellBorders()) Frame(dc, CellRect(static_cast<int>(i)), kCellLine);
     DrawCaptions(dc, layout_->cells[i]);
   }
   for (CPrintItem* item : items_ != nullptr ? items_->OnPage(page_) : std::vector<CPrintItem*>{}) {
@@ -208,7 +213,7 @@ void CCtrlPrintPreview::DrawCells(CDC& dc) {
     const RECT box{cell.rect.left + cell.photoAt.x, cell.rect.top + cell.photoAt.y,
                    cell.rect.left + cell.photoAt.x + cell.photo.cx,
                    cell.rect.top + cell.photoAt.y + cell.photo.cy};
-    const RECT onWindow = ToWindow(box);
+    const RECT onWindow = ContentToWindow(box);
     CLBitmap& picture = PictureOf(item);
     const auto placement =
         printrender::PlacePhoto(onWindow, block.photoOption, *item->record(), picture, 254);

@@ -51,13 +51,23 @@ class CCtrlPrintPreview : public CWnd {
   void OnLButtonDown(POINT point) override;
   void OnMouseMove(POINT point) override;
   void OnLButtonUp(POINT point) override;
+  // Works out the scale and the sheet's corner for the window's size before drawing.
+  virtual void Measure();
+  // How far the cells and photos lie from their places in the layout, in 0.1 mm.
+  virtual POINT ContentOffset() const { return POINT{}; }
+  virtual bool ShowsCellBorders() const { return true; }
   HARBO_DECLARE_MESSAGE_MAP(CCtrlPrintPreview)
+
+ protected:
+  const CPrintPaperSizeInfo* metrics_ = nullptr;
+  double scale_ = 1;  // pixels per 0.1 mm
+  POINT origin_{};    // the sheet's corner in the window
 
  private:
   LRESULT OnKeyDown(WPARAM key, LPARAM l);
   LRESULT OnDropFiles(WPARAM w, LPARAM l);
-  void Measure();
   RECT ToWindow(const RECT& page) const;
+  RECT ContentToWindow(const RECT& page) const;
   void DrawSheet(CDC& dc);
   void DrawCells(CDC& dc);
   void DrawMonths(CDC& dc);
@@ -66,7 +76,6 @@ class CCtrlPrintPreview : public CWnd {
 
   const CPrintFormat* style_ = nullptr;
   const PrintPageTemplate* layout_ = nullptr;
-  const CPrintPaperSizeInfo* metrics_ = nullptr;
   const CPrintItems* items_ = nullptr;
   int page_ = 0;
   int selected_ = -1;
@@ -75,8 +84,6 @@ class CCtrlPrintPreview : public CWnd {
   POINT pressedAt_{};
   bool dragging_ = false;
   std::function<bool()> acceptDrop_;
-  double scale_ = 1;  // pixels per 0.1 mm
-  POINT origin_{};    // the sheet's corner in the window
   // Pictures at the preview's size, one per placed photo record.
   std::map<const CPhotoItem*, std::unique_ptr<CLBitmap>> pictures_;
 };

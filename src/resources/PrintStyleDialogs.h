@@ -1,5 +1,5 @@
 // Layouts of the print style dialogs: the style list, the style wizard with its four pages,
-// the caption options and the header and footer editor.
+// the caption options and the header and footer editor; and the easy print layout window.
 #pragma once
 
 #include <vector>
@@ -93,6 +93,25 @@ constexpr UINT kControlWc4AutoSize = 1599;
 constexpr UINT kControlWc4SpaceX = 1600;
 constexpr UINT kControlWc4SpaceY = 1601;
 constexpr UINT kControlWc4AutoSpace = 1602;
+
+// The layout window: a column of buttons, the two switches and the whole-page fine
+// adjustment left of the page preview (made by the window), which takes the rest of the
+// client area whenever the window is laid out. Close is IDCANCEL.
+constexpr UINT kDialogLayout = 293;
+constexpr UINT kControlLayoutPrint = 1620;
+constexpr UINT kControlLayoutReset = 1621;
+constexpr UINT kControlLayoutFront = 1622;
+constexpr UINT kControlLayoutBack = 1623;
+constexpr UINT kControlLayoutPrev = 1624;
+constexpr UINT kControlLayoutNext = 1625;
+constexpr UINT kControlLayoutBorders = 1626;
+constexpr UINT kControlLayoutFit = 1627;
+constexpr UINT kControlLayoutAdjustX = 1628;
+constexpr UINT kControlLayoutAdjustY = 1629;
+constexpr UINT kControlLayoutAdjustXSpin = 1630;
+constexpr UINT kControlLayoutAdjustYSpin = 1631;
+constexpr UINT kControlLayoutPreview = 1632;
+constexpr int kLayoutColumnWidth = 188;  // the preview starts right of it
 
 // The layouts above, for the lookup of all dialogs.
 const std::vector<DialogTemplate>& PrintStyleTemplates();

@@ -193,11 +193,34 @@ DialogTemplate Wizard() {
   return t;
 }
 
+DialogTemplate Layout() {
+  DialogTemplate t{
+      kDialogLayout,
+      "レイアウト",
+      720,
+      620,
+      {
+          {K::kButton, kControlLayoutPrint, "プリント", RECT{12, 12, 180, 36}},
+          {K::kButton, IDCANCEL, "閉じる", RECT{12, 44, 180, 68}},
+          {K::kButton, kControlLayoutPrev, "前ページ", RECT{12, 84, 92, 108}},
+          {K::kButton, kControlLayoutNext, "次ページ", RECT{100, 84, 180, 108}},
+          {K::kButton, kControlLayoutFront, "最前面へ", RECT{12, 124, 92, 148}},
+          {K::kButton, kControlLayoutBack, "最背面へ", RECT{100, 124, 180, 148}},
+          {K::kButton, kControlLayoutReset, "配置\nリセット", RECT{12, 164, 180, 208}},
+          {K::kCheck, kControlLayoutBorders, "境界線の表示", RECT{12, 220, 180, 240}},
+          {K::kCheck, kControlLayoutFit, "用紙をウィンドウに合わせる", RECT{12, 246, 188, 266}},
+          {K::kGroup, 0, "全体の微調整（0.1mm単位）", RECT{8, 278, 184, 364}},
+      }};
+  AddNumber(t.controls, 0, "左右", kControlLayoutAdjustX, kControlLayoutAdjustXSpin, 20, 302, 0);
+  AddNumber(t.controls, 0, "上下", kControlLayoutAdjustY, kControlLayoutAdjustYSpin, 20, 332, 0);
+  return t;
+}
+
 }  // namespace
 
 const std::vector<DialogTemplate>& PrintStyleTemplates() {
   static const std::vector<DialogTemplate> templates = {StyleList(), Margin(), PhotoOption(),
-                                                        Wizard()};
+                                                        Wizard(), Layout()};
   return templates;
 }
 
