@@ -249,6 +249,7 @@ void CDlgOrPrintPreview::OnBringToFront() {
   items_->BringToFront(selected);
   preview_.Invalidate();
   UpdateControls();
+  Tell(kMsgOrderChanged);
 }
 
 void CDlgOrPrintPreview::OnSendToBack() {
@@ -257,6 +258,7 @@ void CDlgOrPrintPreview::OnSendToBack() {
   items_->SendToBack(selected);
   preview_.Invalidate();
   UpdateControls();
+  Tell(kMsgOrderChanged);
 }
 
 void CDlgOrPrintPreview::OnNextPage() {

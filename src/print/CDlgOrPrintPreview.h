@@ -19,6 +19,8 @@ class CDlgOrPrintPreview : public CCDialogExPh {
   static constexpr UINT kMsgPrevPage = WM_USER + 0x311;
   static constexpr UINT kMsgPrint = WM_USER + 0x312;
   static constexpr UINT kMsgResetLayout = WM_USER + 0x313;
+  // A photo was brought to the front or sent to the back: the owner's pictures change.
+  static constexpr UINT kMsgOrderChanged = WM_USER + 0x314;
   // The fine adjustment's limit either way, in 0.1 mm.
   static constexpr int kMaxFineAdjust = 999;
 

@@ -37,6 +37,7 @@ const MessageMap<CHarboPhotoPrintView>& CHarboPhotoPrintView::GetMessageMap() {
                    {CDlgOrPrintPreview::kMsgPrevPage, &V::OnLayoutPrevious},
                    {CDlgOrPrintPreview::kMsgPrint, &V::OnLayoutPrint},
                    {CDlgOrPrintPreview::kMsgResetLayout, &V::OnLayoutReset},
+                   {CDlgOrPrintPreview::kMsgOrderChanged, &V::OnLayoutOrderChanged},
                    {WM_NOTIFY, &V::OnListNotify}},
       .commands = {},
       .updates = {},
@@ -313,6 +314,11 @@ LRESULT CHarboPhotoPrintView::OnLayoutPrevious(WPARAM /*w*/, LPARAM /*l*/) {
 
 LRESULT CHarboPhotoPrintView::OnLayoutPrint(WPARAM /*w*/, LPARAM /*l*/) {
   Print();
+  return 0;
+}
+
+LRESULT CHarboPhotoPrintView::OnLayoutOrderChanged(WPARAM /*w*/, LPARAM /*l*/) {
+  preview_.Invalidate();
   return 0;
 }
 

@@ -97,6 +97,7 @@ class CHarboPhotoPrintView : public CWnd {
   LRESULT OnLayoutPrevious(WPARAM w, LPARAM l);
   LRESULT OnLayoutPrint(WPARAM w, LPARAM l);
   LRESULT OnLayoutReset(WPARAM w, LPARAM l);
+  LRESULT OnLayoutOrderChanged(WPARAM w, LPARAM l);
   LRESULT OnListNotify(WPARAM w, LPARAM l);
 
   // Starts the print manager and loads the panel's state on first use.
