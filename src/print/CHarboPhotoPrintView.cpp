@@ -144,6 +144,15 @@ void CHarboPhotoPrintView::ReloadStyles() {
   if (stylePage_ == kStyleListPage) TakeShownStyle();
 }
 
+// Enter on one of the panel's buttons presses it; elsewhere in the panel it does nothing,
+// where the frame would open the focused photo.
+BOOL CHarboPhotoPrintView::PreTranslateMessage(MSG* msg) {
+  if (msg == nullptr || msg->message != WM_KEYDOWN || msg->wParam != VK_RETURN) return 0;
+  if (dynamic_cast<CButton*>(msg->hwnd) != nullptr)
+    SendMessage(WM_COMMAND, MAKEWPARAM(msg->hwnd->GetDlgCtrlID(), BN_CLICKED), 0);
+  return 1;
+}
+
 // -- Layout -------------------------------------------------------------------------------
 
 void CHarboPhotoPrintView::Relayout() {

@@ -81,6 +81,7 @@ class CHarboPhotoPrintView : public CWnd {
   CCtrlPrintPreview& preview() { return preview_; }
   CDlgOrPrintPreview* layoutWindow() { return layoutWindow_.get(); }
   CWnd* Control(UINT id) const;
+  BOOL PreTranslateMessage(MSG* msg) override;
 
  protected:
   int OnCreate() override;

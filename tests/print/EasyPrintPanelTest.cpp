@@ -10,6 +10,7 @@
 #include "platform/shell/FileDialog.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/DropTarget.h"
+#include "print/CDlgOrPrintPreview.h"
 #include "print/CHarboPhotoPrintView.h"
 #include "print/CPrintManager.h"
 #include "resources/CommandIds.h"
@@ -175,6 +176,12 @@ TEST_F(EasyPrintPanel, PhotosInTheLayoutAreNeitherDeletedNorRenamed) {
   Insert(1);
   const CPhotoItem* placed = Frame().items().items()[0]->record();
   EXPECT_TRUE(Frame().PlacedInEasyPrint(placed));
+  Frame().items().SetFocusItem(Frame().items().items()[0]);
+  for (UINT id : {cmd::kRename, cmd::kEditMemo}) {
+    CCmdUI state(id);
+    Frame().OnCmdMsg(id, &state);
+    EXPECT_FALSE(state.enabled()) << id;
+  }
   for (CImageItem* item : Frame().items().items()) item->SetSelected(1);
   boxAnswer_ = IDYES;
   win::SetDialogResponder([](CDialog&) -> intptr_t { return 1; });
@@ -243,6 +250,34 @@ TEST_F(EasyPrintPanel, TheStylePageAndPrintRangeAreKept) {
   Insert();
   EXPECT_EQ(Panel().stylePage(), CHarboPhotoPrintView::kCalendarPage);
   EXPECT_EQ(Panel().working().paramMain.calendarMonthCount, 12) << "the easy-print style saved";
+}
+
+}  // namespace
+
+namespace {
+
+// The layout window steps aside while a modal dialog of the album runs, and while the frame
+// is hidden.
+TEST_F(EasyPrintPanel, TheLayoutWindowStepsAsideForModalDialogs) {
+  Photos(1);
+  Frame();
+  Insert();
+  Command(cmd::kEasyPrintLayout);
+  CDlgOrPrintPreview* layout = Panel().layoutWindow();
+  ASSERT_NE(layout, nullptr);
+  EXPECT_TRUE(layout->IsWindowVisible());
+  int dialogs = 0;
+  win::SetDialogResponder([&](CDialog&) -> intptr_t {
+    ++dialogs;
+    EXPECT_FALSE(layout->IsWindowVisible()) << "hidden while the dialog runs";
+    return IDCANCEL;
+  });
+  Command(cmd::kPrintStyles);
+  EXPECT_EQ(dialogs, 1);
+  EXPECT_TRUE(layout->IsWindowVisible()) << "back after it";
+
+  Frame().SendMessage(WM_SHOWWINDOW, 0, 0);
+  EXPECT_FALSE(Panel().floatingShown());
 }
 
 }  // namespace
