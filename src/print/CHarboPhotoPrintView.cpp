@@ -38,7 +38,8 @@ const MessageMap<CHarboPhotoPrintView>& CHarboPhotoPrintView::GetMessageMap() {
                    {CDlgOrPrintPreview::kMsgPrint, &V::OnLayoutPrint},
                    {CDlgOrPrintPreview::kMsgResetLayout, &V::OnLayoutReset},
                    {CDlgOrPrintPreview::kMsgOrderChanged, &V::OnLayoutOrderChanged},
-                   {WM_NOTIFY, &V::OnListNotify}},
+                   {WM_NOTIFY, &V::OnListNotify},
+                   {kMsgStart, &V::OnStart}},
       .commands = {},
       .updates = {},
   };
@@ -168,9 +169,17 @@ void CHarboPhotoPrintView::OnSize(UINT /*type*/, int /*cx*/, int /*cy*/) {
   Relayout();
 }
 
+// The first paint means the panel is on screen: the print system starts then, after the
+// paint, since starting may have to tell the user why it cannot.
 void CHarboPhotoPrintView::OnPaint() {
   CPaintDC dc(this);
   dc.FillSolidRect(GetClientRect(), GetSysColor(COLOR_BTNFACE));
+  if (!started_ && !startPosted_) startPosted_ = PostMessage(kMsgStart) != 0;
+}
+
+LRESULT CHarboPhotoPrintView::OnStart(WPARAM /*w*/, LPARAM /*l*/) {
+  if (Start()) Relayout();
+  return 0;
 }
 
 CPrintFormat* CHarboPhotoPrintView::ShownStyle() {

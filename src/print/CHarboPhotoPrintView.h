@@ -100,6 +100,8 @@ class CHarboPhotoPrintView : public CWnd {
   LRESULT OnLayoutReset(WPARAM w, LPARAM l);
   LRESULT OnLayoutOrderChanged(WPARAM w, LPARAM l);
   LRESULT OnListNotify(WPARAM w, LPARAM l);
+  LRESULT OnStart(WPARAM w, LPARAM l);
+  static constexpr UINT kMsgStart = WM_USER + 0x320;
 
   // Starts the print manager and loads the panel's state on first use.
   bool Start();
@@ -131,6 +133,7 @@ class CHarboPhotoPrintView : public CWnd {
   bool ChooseOutputFile();
 
   bool started_ = false;
+  bool startPosted_ = false;
   std::array<CPrintFormat, kStylePageCount> easyPrint_{};  // basic, label, calendar
   CPrintFormat working_;
   PrintPageTemplate layout_;
