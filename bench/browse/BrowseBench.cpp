@@ -21,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "bench/images/BenchPhotos.h"
 #include "browse/IndexQuery.h"
 #include "browse/IndexTree.h"
@@ -34,6 +35,8 @@
 #include "platform/win/TreeCtrl.h"
 
 namespace {
+
+using bench::Median;
 
 // The processor time of this thread: other work on a shared machine disturbs it less than
 // the wall clock.
@@ -51,11 +54,6 @@ constexpr int kWidth = 1000, kHeight = 700;
 
 double Since(Clock::time_point start) {
   return Clock::now() - start;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 // The host's side: its window, its index tree and the suite context.

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "bench/images/BenchPhotos.h"
 #include "exif/CExifSource.h"
 #include "host/CHarboPhotoApp.h"
@@ -25,6 +26,8 @@
 #include "platform/win/Wnd.h"
 
 namespace {
+
+using bench::Median;
 
 namespace fs = std::filesystem;
 
@@ -47,11 +50,6 @@ Times Measure(const std::function<void()>& work) {
   const double cpu = Now(CLOCK_PROCESS_CPUTIME_ID);
   work();
   return {Now(CLOCK_MONOTONIC) - real, Now(CLOCK_PROCESS_CPUTIME_ID) - cpu};
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 std::string ReadWhole(const std::string& path) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "bench/images/BenchPhotos.h"
 #include "library/CPhotoItem.h"
 #include "phone/PhoneSend.h"
@@ -15,26 +16,13 @@
 
 namespace {
 
+using bench::CpuSeconds;
+using bench::Median;
+using bench::Time;
+
 constexpr size_t kPhotos = 50;
 // The quality factor the reference encodes with once (encoder quality about 85).
 constexpr int kReferenceQuality = 40;
-
-double CpuSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-double Time(const std::function<void()>& work) {
-  const double start = CpuSeconds();
-  work();
-  return CpuSeconds() - start;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bench/BenchAlbum.h"
+#include "bench/BenchTiming.h"
 #include "bench/images/BenchPhotos.h"
 #include "images/CLBitmap.h"
 #include "images/CLBmpCashList.h"
@@ -27,6 +28,10 @@
 
 namespace {
 
+using bench::CpuSeconds;
+using bench::Median;
+using bench::Time;
+
 constexpr int kWidth = 520, kHeight = 380;
 constexpr int kColumns = 4, kRows = 5, kCells = kColumns * kRows;
 constexpr int kRepaints = 31;
@@ -35,23 +40,6 @@ constexpr double kFrameSeconds = 0.016;
 // The preview places photos at 254 dots per inch, one dot per 0.1 mm, so that the pixels
 // decoded are those of the box on the window.
 constexpr int kPreviewDpi = 254;
-
-double CpuSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
-double Time(const std::function<void()>& work) {
-  const double start = CpuSeconds();
-  work();
-  return CpuSeconds() - start;
-}
 
 constexpr PrintYearMonth kToday{2026, 12};
 

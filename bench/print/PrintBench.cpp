@@ -9,6 +9,7 @@
 #include <ctime>
 
 #include "bench/BenchAlbum.h"
+#include "bench/BenchTiming.h"
 #include "bench/images/BenchPhotos.h"
 #include "host/CHarboPhotoApp.h"
 #include "images/CLBitmap.h"
@@ -18,14 +19,10 @@
 
 namespace {
 
+using bench::CpuSeconds;
+
 constexpr int kPages = 10;
 constexpr int kJpegQuality = 94;  // the quality the PDF writer stores photos at
-
-double CpuSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
 
 // Decoding a photo at the size the page shows it, then encoding that as JPEG.
 size_t DecodeAndEncode(const std::string& path, int width, int height) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "bench/images/BenchPhotos.h"
 #include "images/CImageItem.h"
 #include "platform/gdi/CDC.h"
@@ -18,25 +19,12 @@
 
 namespace {
 
+using bench::CpuSeconds;
+using bench::Median;
+using bench::Time;
+
 constexpr int kWidth = 770, kHeight = 594;
 constexpr int kCellWidth = kWidth - CDlgImagePreview::kButtonColumn;
-
-double CpuSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
-double Time(const std::function<void()>& work) {
-  const double start = CpuSeconds();
-  work();
-  return CpuSeconds() - start;
-}
 
 struct Preview {
   CWnd window;

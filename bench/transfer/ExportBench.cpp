@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "bench/images/BenchPhotos.h"
 #include "images/CLBitmap.h"
 #include "library/CPhotoItem.h"
@@ -16,20 +17,11 @@
 
 namespace {
 
+using bench::CpuSeconds;
+using bench::Time;
+
 // The quality factor a plain save uses for the reference (the imaging layer's scale).
 constexpr int kReferenceQuality = 20;
-
-double CpuSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-double Time(const std::function<void()>& work) {
-  const double start = CpuSeconds();
-  work();
-  return CpuSeconds() - start;
-}
 
 }  // namespace
 

@@ -7,34 +7,13 @@
 #include "print/CDlgOrPrintPreview.h"
 #include "print/PrintLayout.h"
 #include "resources/PrintStyleDialogs.h"
+#include "tests/print/PreviewTestSupport.h"
 #include "tests/print/TestPages.h"
 #include "tests/support/AlbumFixture.h"
 
 namespace {
 
 using Window = CDlgOrPrintPreview;
-using Told = std::tuple<UINT, WPARAM, LPARAM>;
-
-// The panel that owns the window: it keeps what the window tells it.
-class Owner : public CWnd {
- public:
-  std::vector<Told> told;
-  LRESULT WindowProc(UINT message, WPARAM w, LPARAM l) override {
-    if ((message >= CCtrlPrintPreview::kMsgDelete && message <= CCtrlPrintPreview::kMsgSwap) ||
-        (message >= Window::kMsgNextPage && message <= Window::kMsgResetLayout))
-      told.emplace_back(message, w, l);
-    return CWnd::WindowProc(message, w, l);
-  }
-};
-
-LPARAM At(POINT p) {
-  return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
-}
-
-POINT Centre(const RECT& r) {
-  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 class LayoutWindow : public AlbumFixture {
  protected:
   void SetUp() override {
@@ -44,6 +23,7 @@ class LayoutWindow : public AlbumFixture {
     style_.paramMain.SetCells(2, 2);
     printlayout::LayOut(style_, metrics_, PrintYearMonth{2026, 12}, layout_);
     for (int i = 0; i < 3; ++i) items_.Add(std::make_unique<CPrintItem>(nullptr), 0, -1, 4);
+    owner_.AlsoKeep(Window::kMsgNextPage, Window::kMsgResetLayout);
     ASSERT_TRUE(owner_.Create("owner", 0, RECT{0, 0, 200, 200}, nullptr));
     window_ = std::make_unique<Window>(&owner_);
     ASSERT_TRUE(window_->CreateFloating());
@@ -62,7 +42,8 @@ class LayoutWindow : public AlbumFixture {
   CPrintPaperSizeInfo metrics_ = A4Page();
   PrintPageTemplate layout_;
   CPrintItems items_;
-  Owner owner_;
+  // The panel that owns the window: it keeps what the window tells it.
+  RecordingWindow owner_{CCtrlPrintPreview::kMsgDelete, CCtrlPrintPreview::kMsgSwap};
   std::unique_ptr<Window> window_;
 };
 

@@ -10,27 +10,10 @@
 #include "print/PrintLayout.h"
 #include "tests/images/TestPictures.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/print/PreviewTestSupport.h"
 #include "tests/print/TestPages.h"
 
 namespace {
-
-class PreviewParent : public CWnd {
- public:
-  std::vector<std::tuple<UINT, WPARAM, LPARAM>> told;
-  LRESULT WindowProc(UINT message, WPARAM w, LPARAM l) override {
-    if (message >= CCtrlPrintPreview::kMsgDelete && message <= CCtrlPrintPreview::kMsgSwap)
-      told.emplace_back(message, w, l);
-    return CWnd::WindowProc(message, w, l);
-  }
-};
-
-LPARAM At(POINT p) {
-  return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
-}
-
-POINT Centre(const RECT& r) {
-  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
 
 class PrintPreview : public AlbumFixture {
  protected:
@@ -57,7 +40,7 @@ class PrintPreview : public AlbumFixture {
   CPrintPaperSizeInfo metrics_ = A4Page();
   PrintPageTemplate layout_;
   CPrintItems items_;
-  PreviewParent parent_;
+  RecordingWindow parent_{CCtrlPrintPreview::kMsgDelete, CCtrlPrintPreview::kMsgSwap};
   CCtrlPrintPreview preview_;
 };
 
