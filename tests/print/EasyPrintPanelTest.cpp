@@ -281,3 +281,31 @@ TEST_F(EasyPrintPanel, TheLayoutWindowStepsAsideForModalDialogs) {
 }
 
 }  // namespace
+
+namespace {
+
+// The printer's paper and orientation chosen in the setup come back into the style shown.
+TEST_F(EasyPrintPanel, PrinterSetupTurnsTheStyleAndTakesThePaper) {
+  Photos(1);
+  Frame();
+  Insert();
+  ASSERT_EQ(Panel().working().paper.vLine, 1);
+  Choose(res::kControlMainCols, 2);  // 3 x 2
+  const int32_t cols = Panel().working().paramMain.cols;
+  const int32_t rows = Panel().working().paramMain.rows;
+  printsys::SetSetupResponderForTest([](const printsys::Settings& shown) {
+    printsys::Settings chosen = shown;
+    chosen.paperSize = printsys::kPaperPostcard;
+    chosen.portrait = false;
+    return std::optional<printsys::Settings>(chosen);
+  });
+  Click(res::kControlEasySetup);
+  printsys::SetSetupResponderForTest(nullptr);
+  EXPECT_EQ(Panel().working().paper.vLine, 0);
+  EXPECT_EQ(Panel().working().paper.sizeId, printsys::kPaperPostcard);
+  EXPECT_EQ(Panel().working().paramMain.cols, rows) << "turned: columns and rows change places";
+  EXPECT_EQ(Panel().working().paramMain.rows, cols);
+  EXPECT_EQ(Panel().items().count(), 1);
+}
+
+}  // namespace
