@@ -389,6 +389,7 @@ void CMainFrame::ApplyIndexAgain() {
 }
 
 void CMainFrame::ForgetItems() {
+  easyPrint_.ForgetPhotos();
   auto empty = std::make_unique<CImageItems>(true);
   empty->SetImageSize(items_->imageSize());
   empty->SetStyleBits(items_->styleBits());

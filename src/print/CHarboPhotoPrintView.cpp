@@ -109,7 +109,8 @@ CPrintManager& CHarboPhotoPrintView::manager() const {
 // shows never asks for the printers.
 bool CHarboPhotoPrintView::Start() {
   if (started_) return true;
-  if (!manager().initialized() && !manager().Start(true)) return false;
+  if ((!manager().initialized() || restartManager_) && !manager().Start(true)) return false;
+  restartManager_ = false;
   started_ = true;
   LoadState();
   return true;
@@ -137,6 +138,21 @@ void CHarboPhotoPrintView::SaveState() {
   for (int kind = 0; kind < kStylePageCount; ++kind)
     CPrintFormats::SaveEasyPrint(static_cast<CPrintFormats::EasyPrint>(kind),
                                  easyPrint_[static_cast<size_t>(kind)]);
+}
+
+// The photos' records are about to go (another user's album, or the same one read again):
+// the layout lets go of them, and the styles are read again when the panel next starts.
+void CHarboPhotoPrintView::ForgetPhotos() {
+  ShowLayoutWindow(false);
+  items_.Clear();
+  page_ = 0;
+  preview_.SetSelectedCell(-1);
+  if (!started_) return;
+  Refresh();
+  started_ = false;
+  startPosted_ = false;
+  restartManager_ = true;
+  Invalidate();
 }
 
 void CHarboPhotoPrintView::ReloadStyles() {

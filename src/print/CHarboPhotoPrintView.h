@@ -64,6 +64,9 @@ class CHarboPhotoPrintView : public CWnd {
   void SuspendFloating();
   void ResumeFloating();
   bool floatingShown() const;
+  // Lets go of every placed photo before their records go; the styles are read again when
+  // the panel next starts.
+  void ForgetPhotos();
   // After the style list was edited elsewhere: its styles are shown again.
   void ReloadStyles();
   // Writes "StyleIndex" and "PagePlural" and saves the easy-print styles.
@@ -134,6 +137,7 @@ class CHarboPhotoPrintView : public CWnd {
 
   bool started_ = false;
   bool startPosted_ = false;
+  bool restartManager_ = false;
   std::array<CPrintFormat, kStylePageCount> easyPrint_{};  // basic, label, calendar
   CPrintFormat working_;
   PrintPageTemplate layout_;

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "host/CMainFrame.h"
+#include "platform/gdi/CDC.h"
 #include "platform/print/PrintSystem.h"
 #include "platform/shell/FileDialog.h"
 #include "platform/win/ComboBox.h"
@@ -306,6 +307,28 @@ TEST_F(EasyPrintPanel, PrinterSetupTurnsTheStyleAndTakesThePaper) {
   EXPECT_EQ(Panel().working().paramMain.cols, rows) << "turned: columns and rows change places";
   EXPECT_EQ(Panel().working().paramMain.rows, cols);
   EXPECT_EQ(Panel().items().count(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// Reading the album again frees its records: the layout lets go of them first.
+TEST_F(EasyPrintPanel, ReadingTheAlbumAgainEmptiesTheLayout) {
+  Photos(3);
+  Frame();
+  Insert();
+  Command(cmd::kEasyPrintLayout);
+  ASSERT_EQ(Panel().items().count(), 3);
+  TheApp().SaveLibrary();
+  TheApp().OpenUserAlbum();
+  EXPECT_EQ(Panel().items().count(), 0);
+  EXPECT_FALSE(Panel().floatingShown());
+  auto dc = CDC::CreateMemory(400, 300);
+  Panel().preview().Draw(*dc);
+  Frame().ApplyIndexAgain();
+  Insert();
+  EXPECT_EQ(Panel().items().count(), 3) << "the records read again can be placed";
 }
 
 }  // namespace
