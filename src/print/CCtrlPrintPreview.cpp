@@ -162,6 +162,21 @@ void CCtrlPrintPreview::Draw(CDC& dc) {
   DrawSheet(dc);
   DrawMonths(dc);
   DrawCells(dc);
+  const POINT moved = ContentOffset();
+  if (moved.x != 0 || moved.y != 0) MaskOutsideSheet(dc);
+}
+
+// What the fine adjustment moved past the paper's edge is not on the paper: the ground
+// around the sheet and its shadow are painted again over it.
+void CCtrlPrintPreview::MaskOutsideSheet(CDC& dc) {
+  const RECT client = GetClientRect();
+  const RECT sheet = ToWindow(RECT{0, 0, metrics_->sheetWidth(), metrics_->sheetHeight()});
+  dc.FillSolidRect(RECT{0, 0, client.right, sheet.top}, kBackground);
+  dc.FillSolidRect(RECT{0, sheet.bottom, client.right, client.bottom}, kBackground);
+  dc.FillSolidRect(RECT{0, sheet.top, sheet.left, sheet.bottom}, kBackground);
+  dc.FillSolidRect(RECT{sheet.right, sheet.top, client.right, sheet.bottom}, kBackground);
+  dc.FillSolidRect(RECT{sheet.right, sheet.top + 3, sheet.right + 3, sheet.bottom + 3}, kShadow);
+  dc.FillSolidRect(RECT{sheet.left + 3, sheet.bottom, sheet.right + 3, sheet.bottom + 3}, kShadow);
 }
 
 // The calendar's months as framed boxes with their numbers.

@@ -71,6 +71,7 @@ class CCtrlPrintPreview : public CWnd {
   void DrawSheet(CDC& dc);
   void DrawCells(CDC& dc);
   void DrawMonths(CDC& dc);
+  void MaskOutsideSheet(CDC& dc);
   void DrawCaptions(CDC& dc, const PrintCell& cell);
   CLBitmap& PictureOf(const CPrintItem* item);
 

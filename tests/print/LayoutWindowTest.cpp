@@ -2,6 +2,7 @@
 // the owner, the switches of its preview, and the suite operation held while it is shown.
 #include <gtest/gtest.h>
 
+#include "platform/gdi/CDC.h"
 #include "platform/win/CheckBox.h"
 #include "platform/win/Edit.h"
 #include "print/CDlgOrPrintPreview.h"
@@ -96,6 +97,15 @@ TEST_F(LayoutWindow, FineAdjustmentMovesThePageAndResetZeroesItAndTellsTheOwner)
   EXPECT_EQ(window_->fineAdjust().x, 0);
   EXPECT_EQ(window_->preview().CellRect(0).left, before.left);
   EXPECT_EQ(owner_.told, (std::vector<Told>{{Window::kMsgResetLayout, 0, 0}}));
+
+  // Moved past the paper's right edge, a cell's frame is not drawn beside the paper.
+  window_->SetFineAdjust(POINT{Window::kMaxFineAdjust, 0});
+  const RECT client = window_->preview().GetClientRect();
+  auto dc = CDC::CreateMemory(client.right, client.bottom);
+  window_->preview().Draw(*dc);
+  const RECT past = window_->preview().CellRect(1);
+  ASSERT_GT(past.right, client.right) << "the frame's top line runs to the window's edge";
+  EXPECT_EQ(dc->GetPixel(client.right - 2, past.top), 0x00A0A0A0u);
 }
 
 TEST_F(LayoutWindow, PagingPrintingAndThePreviewsRequestsReachTheOwnerUnchanged) {
