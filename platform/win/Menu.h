@@ -56,6 +56,7 @@ constexpr BYTE FSHIFT = 0x04;
 constexpr BYTE FCONTROL = 0x08;
 constexpr BYTE FALT = 0x10;
 
+constexpr UINT VK_TAB = 0x09;
 constexpr UINT VK_RETURN = 0x0D;
 constexpr UINT VK_SHIFT = 0x10;
 constexpr UINT VK_CONTROL = 0x11;

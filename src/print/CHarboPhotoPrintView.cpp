@@ -162,9 +162,15 @@ void CHarboPhotoPrintView::ReloadStyles() {
 }
 
 // Enter on one of the panel's buttons presses it; elsewhere in the panel it does nothing,
-// where the frame would open the focused photo.
+// where the frame would open the focused photo. Tab in the preview passes the focus on to
+// the panel's first control.
 BOOL CHarboPhotoPrintView::PreTranslateMessage(MSG* msg) {
-  if (msg == nullptr || msg->message != WM_KEYDOWN || msg->wParam != VK_RETURN) return 0;
+  if (msg == nullptr || msg->message != WM_KEYDOWN) return 0;
+  if (msg->wParam == VK_TAB && msg->hwnd == &preview_) {
+    if (CWnd* first = Control(res::kControlEasyStyle)) first->SetFocus();
+    return 1;
+  }
+  if (msg->wParam != VK_RETURN) return 0;
   if (dynamic_cast<CButton*>(msg->hwnd) != nullptr)
     SendMessage(WM_COMMAND, MAKEWPARAM(msg->hwnd->GetDlgCtrlID(), BN_CLICKED), 0);
   return 1;
