@@ -3,19 +3,14 @@
 #include <cstdio>
 #include <ctime>
 
-#include "host/CHarboPhotoApp.h"
 #include "host/SuiteRegistry.h"
 #include "platform/gdi/CDC.h"
 #include "platform/shell/ColorDialog.h"
-#include "platform/win/CenterWindow.h"
 #include "platform/win/CheckBox.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/Edit.h"
 #include "platform/win/RadioButton.h"
-#include "platform/win/WindowFont.h"
 #include "resources/DialogTemplates.h"
-#include "ui/CDrawObject.h"
-#include "ui/DrawResourceTables.h"
 
 namespace {
 
@@ -82,13 +77,10 @@ BOOL CDlgEventDay::OnInitDialog() {
     return 1;
   }
   SetWindowText(Lit(creating_ ? "祝日または、記念日の作成" : "祝日または、記念日の詳細"));
-  if (CDrawObject* draw = TheApp().drawObject())
-    SetWindowFont(this, draw->GetFont(drawres::kCtrlFontIndex));
+  UseAlbumLook();
   FillChoices();
   ShowEvent();
   UpdateFields();
-  const HWND main = TheApp().mainWindow();
-  CenterWindow(this, IsWindow(main) ? main : GetParent());
   name_->SetFocus();
   return 1;
 }

@@ -2,22 +2,17 @@
 
 #include <cstring>
 
-#include "host/CHarboPhotoApp.h"
 #include "host/SuiteRegistry.h"
 #include "platform/gdi/CDC.h"
 #include "platform/shell/ColorDialog.h"
-#include "platform/win/CenterWindow.h"
 #include "platform/win/CheckBox.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/Controls.h"
 #include "platform/win/ListCtrl.h"
 #include "platform/win/RadioButton.h"
 #include "platform/win/SystemMetrics.h"
-#include "platform/win/WindowFont.h"
 #include "print/CDlgEventDay.h"
 #include "resources/DialogTemplates.h"
-#include "ui/CDrawObject.h"
-#include "ui/DrawResourceTables.h"
 
 namespace {
 
@@ -65,8 +60,7 @@ BOOL CDlgPrintFormatCalendarOption::OnInitDialog() {
     EndDialog(IDCANCEL);
     return 1;
   }
-  if (CDrawObject* draw = TheApp().drawObject())
-    SetWindowFont(this, draw->GetFont(drawres::kCtrlFontIndex));
+  UseAlbumLook();
   for (const char* target : kColorTargets) colorTarget_->AddString(Lit(target));
   colorTarget_->SetCurSel(0);
   ShowOptions();
@@ -78,8 +72,6 @@ BOOL CDlgPrintFormatCalendarOption::OnInitDialog() {
   list_->SetExtendedStyle(LVS_EX_FULLROWSELECT);
   events_.Load();
   FillList();
-  const HWND main = TheApp().mainWindow();
-  CenterWindow(this, IsWindow(main) ? main : GetParent());
   return 1;
 }
 
