@@ -105,7 +105,7 @@ CPrintManager& CHarboPhotoPrintView::manager() const {
   return TheApp().printManager();
 }
 
-// The print system starts when the panel is first laid out while shown; a panel that never
+// The print system starts when the panel is first painted or used; a panel that never
 // shows never asks for the printers.
 bool CHarboPhotoPrintView::Start() {
   if (started_) return true;
@@ -148,7 +148,7 @@ void CHarboPhotoPrintView::ForgetPhotos() {
   page_ = 0;
   preview_.SetSelectedCell(-1);
   if (!started_) return;
-  Refresh();
+  ShowPhotos();
   started_ = false;
   startPosted_ = false;
   restartManager_ = true;
@@ -179,7 +179,6 @@ BOOL CHarboPhotoPrintView::PreTranslateMessage(MSG* msg) {
 // -- Layout -------------------------------------------------------------------------------
 
 void CHarboPhotoPrintView::Relayout() {
-  if (IsWindowVisible() && !Start()) return;
   const RECT client = GetClientRect();
   preview_.MoveWindow(res::kEasyPrintControlsWidth + kPreviewGap, 0,
                       std::max<LONG>(1, client.right - res::kEasyPrintControlsWidth - kPreviewGap),
@@ -245,12 +244,20 @@ int CHarboPhotoPrintView::lastPage() const {
 }
 
 // The working style is put to the printer and laid out on its page; the photos follow the
-// template's cells, and the page shown stays within the pages in use.
+// template's cells.
 void CHarboPhotoPrintView::Refresh() {
   if (!started_) return;
   manager().SelectStyle(working_);
   manager().LayOut(working_, layout_);
   items_.Repaginate(cellsPerPage());
+  ShowPhotos();
+}
+
+// After the photos or the page shown changed: the page stays within the pages in use, and
+// the previews and the paging follow. The style's layout stands, so the printer's page is
+// not measured again.
+void CHarboPhotoPrintView::ShowPhotos() {
+  if (!started_) return;
   page_ = std::clamp(page_, 0, lastPage());
   preview_.Show(&working_, &layout_, &manager().metrics(), &items_, page_);
   if (layoutWindow_ != nullptr)
@@ -291,21 +298,21 @@ void CHarboPhotoPrintView::InsertSelection(int startCell) {
   else if (result == CPrintItems::InsertResult::kFull)
     AlbumMessageBox(Lit("これ以上写真を挿入することはできません。"), MB_ICONEXCLAMATION, this);
   preview_.SetSelectedCell(-1);
-  Refresh();
+  ShowPhotos();
 }
 
 void CHarboPhotoPrintView::ClearPhotos() {
   items_.Clear();
   preview_.SetSelectedCell(-1);
   page_ = 0;
-  Refresh();
+  ShowPhotos();
 }
 
 LRESULT CHarboPhotoPrintView::OnPreviewDelete(WPARAM cell, LPARAM page) {
   if (CPrintItem* item = items_.Find(static_cast<int>(page), static_cast<int>(cell)))
     items_.Remove(item);
   preview_.SetSelectedCell(-1);
-  Refresh();
+  ShowPhotos();
   return 0;
 }
 
@@ -316,7 +323,7 @@ LRESULT CHarboPhotoPrintView::OnPreviewDrop(WPARAM cell, LPARAM /*l*/) {
 
 LRESULT CHarboPhotoPrintView::OnPreviewSwap(WPARAM source, LPARAM target) {
   items_.SwapCells(page_, static_cast<int>(source), static_cast<int>(target), cellsPerPage());
-  Refresh();
+  ShowPhotos();
   return 0;
 }
 
@@ -329,7 +336,7 @@ void CHarboPhotoPrintView::NextPage() {
   }
   ++page_;
   preview_.SetSelectedCell(-1);
-  Refresh();
+  ShowPhotos();
 }
 
 void CHarboPhotoPrintView::PreviousPage() {
@@ -339,7 +346,7 @@ void CHarboPhotoPrintView::PreviousPage() {
   }
   --page_;
   preview_.SetSelectedCell(-1);
-  Refresh();
+  ShowPhotos();
 }
 
 LRESULT CHarboPhotoPrintView::OnLayoutNext(WPARAM /*w*/, LPARAM /*l*/) {
@@ -376,7 +383,7 @@ void CHarboPhotoPrintView::ShowLayoutWindow(bool show) {
     auto window = std::make_unique<CDlgOrPrintPreview>(this);
     if (!window->CreateFloating()) return;
     layoutWindow_ = std::move(window);
-    Refresh();
+    ShowPhotos();
   }
   layoutWindow_->ShowFloating(show);
 }
@@ -420,7 +427,6 @@ void CHarboPhotoPrintView::Print() {
   manager().printer().SetRange({number(first), number(last), 1, number(lastPage())});
   const POINT adjust = layoutWindow_ != nullptr ? layoutWindow_->fineAdjust() : POINT{};
   manager().Print(working_, pages, adjust, this);
-  Refresh();
 }
 
 bool CHarboPhotoPrintView::ChooseOutputFile() {

@@ -116,9 +116,10 @@ class CHarboPhotoPrintView : public CWnd {
   CPrintFormat* ShownStyle();
   // The working copy follows the shown style; the page is laid out again.
   void TakeShownStyle();
-  // After any change of the style or the photos: the template, the pages, the preview,
-  // the layout window and the controls follow.
+  // After a change of the style: it is laid out again on the printer's page, then shown.
   void Refresh();
+  // After a change of the photos or of the page shown: the previews and the paging follow.
+  void ShowPhotos();
   void ShowStylePageControls();
   void FillCombos();
   void FillStyleList();
