@@ -1,6 +1,7 @@
 #include "print/CDlgPrintFormatPages.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "print/CDlgPrintFormatWizard.h"
 #include "print/CPrintFormats.h"
 #include "print/CPrintInfoEx.h"
+#include "print/PrintLayout.h"
 #include "resources/PrintStyleDialogs.h"
 
 namespace {
@@ -302,16 +304,12 @@ namespace {
 
 constexpr const char* kPlaces[] = {"写真の下", "写真の左", "写真の上", "写真の右"};
 constexpr const char* kShareNames[] = {"小", "中", "大"};
-constexpr int16_t kShares[] = {CPrintParam::kShareTwoThirds, CPrintParam::kShareHalf,
-                               CPrintParam::kShareOneThird};
 constexpr const char* kStarts[] = {"今月", "来月", "指定"};
 constexpr int16_t kNextMonth = -2;
 constexpr const char* kPeriodNames[] = {"1ヶ月", "2ヶ月", "6ヶ月", "12ヶ月"};
-constexpr uint8_t kPeriods[] = {1, 2, 6, 12};
-constexpr int kYearsShown = 10;
 
 template <class T, size_t N>
-int IndexOf(const T (&values)[N], T value, int fallback) {
+int IndexOf(const std::array<T, N>& values, T value, int fallback) {
   for (size_t i = 0; i < N; ++i)
     if (values[i] == value) return static_cast<int>(i);
   return fallback;
@@ -331,18 +329,21 @@ const char* CDlgPrintFormatWC3::heading() const {
 void CDlgPrintFormatWC3::Fill(const CPrintFormat& style) {
   const CPrintParam& p = style.paramMain;
   FillCombo(res::kControlWc3Position, kPlaces, 4, std::min<int>(p.calendarArea, 3));
-  FillCombo(res::kControlWc3Size, kShareNames, 3, IndexOf(kShares, p.calendarWidth, 1));
+  FillCombo(res::kControlWc3Size, kShareNames, 3,
+            IndexOf(CPrintParam::kCalendarShares, p.calendarWidth, 1));
   FillCombo(res::kControlWc3Start, kStarts, 3, StartIndex(p));
-  FillCombo(res::kControlWc3Period, kPeriodNames, 4, IndexOf(kPeriods, p.calendarMonthCount, 0));
-  // Ten years from this one; a year given before it stays choosable at the top.
-  const int thisYear = PrintYearMonth::Now().year;
+  FillCombo(res::kControlWc3Period, kPeriodNames, 4,
+            IndexOf(CPrintParam::kMonthCounts, p.calendarMonthCount, 0));
   const bool given = p.calendarStartYear >= 0;
-  const int first = given ? std::min<int>(p.calendarStartYear, thisYear) : thisYear;
   if (auto* years = dynamic_cast<CComboBox*>(Control(res::kControlWc3Year))) {
     years->ResetContent();
-    for (int year = first; year < thisYear + kYearsShown; ++year)
-      years->SetItemData(years->AddString(std::to_string(year)), static_cast<uintptr_t>(year));
-    years->SetCurSel(given ? p.calendarStartYear - first : 0);
+    for (int year :
+         printlayout::CalendarYears(given ? p.calendarStartYear : 0, PrintYearMonth::Now())) {
+      const int row = years->AddString(std::to_string(year));
+      years->SetItemData(row, static_cast<uintptr_t>(year));
+      if (year == p.calendarStartYear) years->SetCurSel(row);
+    }
+    if (!given) years->SetCurSel(0);
   }
   if (auto* months = dynamic_cast<CComboBox*>(Control(res::kControlWc3Month))) {
     months->ResetContent();
@@ -390,10 +391,12 @@ bool CDlgPrintFormatWC3::OnCommand(UINT id, CPrintFormat& style) {
       if (selected >= 0) p.calendarArea = static_cast<uint8_t>(selected);
       return true;
     case res::kControlWc3Size:
-      if (selected >= 0) p.calendarWidth = kShares[selected];
+      if (selected >= 0)
+        p.calendarWidth = CPrintParam::kCalendarShares[static_cast<size_t>(selected)];
       return true;
     case res::kControlWc3Period:
-      if (selected >= 0) p.calendarMonthCount = kPeriods[selected];
+      if (selected >= 0)
+        p.calendarMonthCount = CPrintParam::kMonthCounts[static_cast<size_t>(selected)];
       return true;
     case res::kControlWc3Start:
     case res::kControlWc3Year:

@@ -74,8 +74,6 @@ class CDlgPrintFormatWC2 : public CDlgPrintFormatPage {
 // Page 2: where the calendar sits, its share, its first month and how many months.
 class CDlgPrintFormatWC3 : public CDlgPrintFormatPage {
  public:
-  static constexpr int kFirstYear = 2007;
-  static constexpr int kYears = 10;
   explicit CDlgPrintFormatWC3(CDlgPrintFormatWizard& wizard) : CDlgPrintFormatPage(wizard, 2) {}
   const char* heading() const override;
   void Fill(const CPrintFormat& style) override;

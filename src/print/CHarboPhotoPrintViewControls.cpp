@@ -24,11 +24,6 @@ using res::kControlCalendarCols, res::kControlCalendarRows, res::kControlCalenda
     res::kControlSubRows;
 
 constexpr int kMaxCells = 8;
-constexpr int kYears = 10;
-// The calendar's share of the page, smallest first.
-constexpr int16_t kCalendarSizes[] = {CPrintParam::kShareTwoThirds, CPrintParam::kShareHalf,
-                                      CPrintParam::kShareOneThird};
-constexpr uint8_t kPeriods[] = {1, 2, 6, 12};
 
 Cp932String Lit(const char* utf8) {
   return cp932::Lit(utf8);
@@ -85,27 +80,25 @@ void CHarboPhotoPrintView::FillCombos() {
         {Lit("印刷スタイル"), kStyleListPage}});
   Fill(dynamic_cast<CComboBox*>(Control(kControlCalendarPosition)),
        {{Lit("下"), 0}, {Lit("左"), 1}, {Lit("上"), 2}, {Lit("右"), 3}});
-  Fill(dynamic_cast<CComboBox*>(Control(kControlCalendarSize)), {{Lit("小"), kCalendarSizes[0]},
-                                                                 {Lit("中"), kCalendarSizes[1]},
-                                                                 {Lit("大"), kCalendarSizes[2]}});
+  Fill(dynamic_cast<CComboBox*>(Control(kControlCalendarSize)),
+       {{Lit("小"), CPrintParam::kCalendarShares[0]},
+        {Lit("中"), CPrintParam::kCalendarShares[1]},
+        {Lit("大"), CPrintParam::kCalendarShares[2]}});
   std::vector<std::pair<Cp932String, intptr_t>> months;
   for (int month = 1; month <= 12; ++month) months.push_back({Number(month, "月"), month});
   Fill(dynamic_cast<CComboBox*>(Control(kControlCalendarMonth)), months);
   std::vector<std::pair<Cp932String, intptr_t>> periods;
-  for (uint8_t count : kPeriods) periods.push_back({Number(count, "ヶ月"), count});
+  for (uint8_t count : CPrintParam::kMonthCounts) periods.push_back({Number(count, "ヶ月"), count});
   Fill(dynamic_cast<CComboBox*>(Control(kControlCalendarPeriod)), periods);
   if (auto* selector = dynamic_cast<CComboBox*>(Control(res::kControlEasyStyle)))
     selector->SetCurSel(stylePage_);
   filling_ = false;
 }
 
-// This year and the nine after it, and the calendar's own year when it lies outside them.
 static void FillYears(CComboBox* box, int shown) {
-  const int now = PrintYearMonth::Now().year;
   std::vector<std::pair<Cp932String, intptr_t>> years;
-  if (shown < now) years.push_back({Number(shown, "年"), shown});
-  for (int year = now; year < now + kYears; ++year) years.push_back({Number(year, "年"), year});
-  if (shown >= now + kYears) years.push_back({Number(shown, "年"), shown});
+  for (int year : printlayout::CalendarYears(shown, PrintYearMonth::Now()))
+    years.push_back({Number(year, "年"), year});
   Fill(box, years);
   SelectValue(box, shown);
 }

@@ -17,6 +17,11 @@ struct CPrintParam {
   static constexpr int16_t kShareHalf = -1;
   static constexpr int16_t kShareOneThird = -2;
   static constexpr int16_t kShareTwoThirds = -3;
+  // The calendar's shares offered, small to large (the photos keep two thirds, half, one
+  // third), and the months a page may show.
+  static constexpr std::array<int16_t, 3> kCalendarShares = {kShareTwoThirds, kShareHalf,
+                                                             kShareOneThird};
+  static constexpr std::array<uint8_t, 4> kMonthCounts = {1, 2, 6, 12};
   // First year and month: the current one.
   static constexpr int16_t kCurrent = -1;
 

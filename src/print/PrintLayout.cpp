@@ -302,6 +302,15 @@ RECT PageArea(const CPrintFormat& style, const CPrintPaperSizeInfo& page) {
 
 }  // namespace
 
+std::vector<int> CalendarYears(int shown, YearMonth today) {
+  constexpr int kYears = 10;
+  std::vector<int> years;
+  if (shown > 0 && shown < today.year) years.push_back(shown);
+  for (int year = today.year; year < today.year + kYears; ++year) years.push_back(year);
+  if (shown >= today.year + kYears) years.push_back(shown);
+  return years;
+}
+
 YearMonth FirstMonth(const CPrintParam& block, YearMonth today) {
   int year = block.calendarStartYear;
   if (year == 0) year = today.year;
