@@ -12,6 +12,7 @@
 #include "platform/win/TreeCtrl.h"
 #include "resources/CommandIds.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/support/FrameFixture.h"
 #include "tests/support/HostIndexTree.h"
 
 namespace {
@@ -38,25 +39,18 @@ class QueryRecorder : public CWnd {
   }
 };
 
-class IndexPanel : public AlbumFixture {
+class IndexPanel : public FrameFixture {
  protected:
   void SetUp() override {
-    user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-    TheApp().OpenUserAlbum();
-    album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
+    ASSERT_NO_FATAL_FAILURE(FrameFixture::SetUp());
     fileio::CreateFolderPath(album_ + "/Pc", false);
     ASSERT_TRUE(hostTree_.Connect(suite_.context));
   }
   void TearDown() override {
-    win::SetDialogResponder(nullptr);
-    if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
+    DestroyFrame();
     hostTree_.Disconnect();
-    AlbumFixture::TearDown();
+    FrameFixture::TearDown();
   }
-
-  CPhotoManager& Library() { return *TheApp().library(); }
 
   CPhotoItem* Photo(const std::string& name, int year, int month, uint32_t favourites = 0,
                     uint32_t flags = 4 | 8, uint16_t combo = 0) {
@@ -80,11 +74,13 @@ class IndexPanel : public AlbumFixture {
     Library().Recount();
   }
 
-  // What the host does on the tree setting and the window creation.
-  CMainFrame& Start() {
-    Library().Recount();
+  // What the host does on the tree setting, before the window's creation.
+  void BeforeInstall() override {
     indextree::Build(&tree_, indextree::CategoriesOf(&Library()), TheApp().RememberedCategory());
-    CMainFrame::Install(std::make_unique<CMainFrame>(), &suite_.host, RECT{0, 0, 800, 600});
+  }
+  // The frame made and shown, as the host makes and shows it.
+  CMainFrame& Start() {
+    Frame();
     suite_.host.ShowWindow(SW_SHOW);
     MainFrame()->ShowWindow(SW_SHOW);
     return *MainFrame();
@@ -114,7 +110,6 @@ class IndexPanel : public AlbumFixture {
     SendMessage(&list, WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, row * CIdxCtrl::kItemHeight + 5));
   }
 
-  std::string album_;
   HostIndexTree hostTree_;
   CTreeCtrl& tree_ = hostTree_.tree();
 };

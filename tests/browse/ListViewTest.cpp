@@ -14,24 +14,20 @@
 #include "resources/CommandIds.h"
 #include "slideshow/CDlgImagePreview.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/support/FrameFixture.h"
 
 namespace {
 
-class ListView : public AlbumFixture {
+class ListView : public FrameFixture {
  protected:
   void SetUp() override {
-    user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-    TheApp().OpenUserAlbum();
-    album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
+    ASSERT_NO_FATAL_FAILURE(FrameFixture::SetUp());
     fileio::CreateFolderPath(album_ + "/Pc", false);
   }
   void TearDown() override {
     shell::SetDragResponderForTest(nullptr);
     shell::SetLauncherForTest(nullptr);
-    if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
-    AlbumFixture::TearDown();
+    FrameFixture::TearDown();
   }
 
   // A photo (or movie) file of that many bytes in the album, and its record.
@@ -40,23 +36,13 @@ class ListView : public AlbumFixture {
     WriteBytes(path, std::string(bytes, 'x'));
     PhotoFileRecord record = RecordFor(path, flags);
     record.size = static_cast<int32_t>(bytes);
-    return TheApp().library()->AddRecord(record, nullptr);
+    return Library().AddRecord(record, nullptr);
   }
 
-  // The frame with its list view shown.
-  CHarboPhotoListView& List() {
-    if (MainFrame() == nullptr) {
-      TheApp().library()->Recount();
-      CMainFrame::Install(std::make_unique<CMainFrame>(), &suite_.host, RECT{0, 0, 800, 600});
-      Command(cmd::kSwitchView);
-    }
-    return MainFrame()->listView();
-  }
+  // The frame shows its list view from the start.
+  void AfterInstall() override { Command(cmd::kSwitchView); }
+  CHarboPhotoListView& List() { return Frame().listView(); }
   CListCtrlEx& Rows() { return List().GetListCtrl(); }
-  void Command(UINT id) {
-    List();
-    MainFrame()->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
-  }
 
   std::vector<std::string> RowTitles() {
     std::vector<std::string> titles;
@@ -79,8 +65,6 @@ class ListView : public AlbumFixture {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QCoreApplication::sendEvent(QtBridge::WidgetOf(&Rows())->findChild<QTableView*>(), &press);
   }
-
-  std::string album_;
 };
 
 }  // namespace

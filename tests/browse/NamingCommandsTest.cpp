@@ -22,22 +22,17 @@
 #include "resources/CommandIds.h"
 #include "resources/DialogTemplates.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/support/FrameFixture.h"
 #include "tests/support/HostIndexTree.h"
 
 namespace {
 
 using cp932::Lit;
 
-constexpr RECT kRect{0, 0, 800, 600};
-
-class NamingCommands : public AlbumFixture {
+class NamingCommands : public FrameFixture {
  protected:
   void SetUp() override {
-    user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-    TheApp().OpenUserAlbum();
-    album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
+    ASSERT_NO_FATAL_FAILURE(FrameFixture::SetUp());
     fileio::CreateFolderPath(album_ + "/2020/05", false);
     ASSERT_TRUE(hostTree_.Connect(suite_.context));
   }
@@ -45,11 +40,8 @@ class NamingCommands : public AlbumFixture {
     fileio::faults::Disarm();
     hostTree_.Disconnect();
     chmod((album_ + "/2020/05").c_str(), 0755);
-    if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
-    AlbumFixture::TearDown();
+    FrameFixture::TearDown();
   }
-
-  CPhotoManager& Library() { return *TheApp().library(); }
 
   // A record of the album whose file holds kb kilobytes, dated 10 May 2020.
   CPhotoItem* Photo(const std::string& name, uint32_t flags, int kb = 1) {
@@ -62,14 +54,7 @@ class NamingCommands : public AlbumFixture {
     return Library().AddRecord(record, nullptr);
   }
 
-  CMainFrame& Frame() {
-    if (MainFrame() == nullptr) {
-      Library().Recount();
-      CMainFrame::Install(std::make_unique<CMainFrame>(), &suite_.host, kRect);
-      MainFrame()->RebuildItems(SearchCriteria{});
-    }
-    return *MainFrame();
-  }
+  void AfterInstall() override { MainFrame()->RebuildItems(SearchCriteria{}); }
 
   // Opens the search dialog, lets set choose its conditions and presses 検索; answers
   // whether the dialog closed itself. The dialog is then closed as a person would.
@@ -83,7 +68,7 @@ class NamingCommands : public AlbumFixture {
       if (!closed) d.SendMessage(WM_COMMAND, IDCANCEL, 0);
       return IDCANCEL;
     });
-    Frame().SendMessage(WM_COMMAND, cmd::kSearch, 0);
+    Command(cmd::kSearch);
     return closed;
   }
 
@@ -96,7 +81,6 @@ class NamingCommands : public AlbumFixture {
     return titles;
   }
 
-  std::string album_;
   HostIndexTree hostTree_;
   CTreeCtrl& tree_ = hostTree_.tree();
 };

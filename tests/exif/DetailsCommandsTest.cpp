@@ -15,12 +15,11 @@
 #include "resources/CommandIds.h"
 #include "tests/exif/ExifFixture.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/support/FrameFixture.h"
 
 using namespace exif_test;
 
 namespace {
-
-constexpr RECT kRect{0, 0, 800, 600};
 
 std::string JpegWithExif(const std::string& tiff) {
   QImage image(48, 36, QImage::Format_RGB32);
@@ -64,14 +63,10 @@ NMLVCUSTOMDRAW RowColours(CDlgImageProperties& dialog, int row) {
   return draw;
 }
 
-class DetailsCommands : public AlbumFixture {
+class DetailsCommands : public FrameFixture {
  protected:
   void SetUp() override {
-    user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-    TheApp().OpenUserAlbum();
-    album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
+    ASSERT_NO_FATAL_FAILURE(FrameFixture::SetUp());
     fileio::CreateFolderPath(album_ + "/Pc", false);
     shell::SetLauncherForTest([this](const std::string& target) {
       opened_.push_back(target);
@@ -86,8 +81,7 @@ class DetailsCommands : public AlbumFixture {
   }
   void TearDown() override {
     shell::SetLauncherForTest(nullptr);
-    if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
-    AlbumFixture::TearDown();
+    FrameFixture::TearDown();
   }
 
   static Shown Inspect(CDlgImageProperties& dialog) {
@@ -115,15 +109,7 @@ class DetailsCommands : public AlbumFixture {
   CPhotoItem* Photo(const std::string& name, const std::string& bytes, uint32_t flags = 4) {
     const std::string path = album_ + "/Pc/" + name;
     WriteBytes(path, bytes);
-    return TheApp().library()->AddRecord(RecordFor(path, flags | 8), nullptr);
-  }
-
-  CMainFrame& Frame() {
-    if (MainFrame() == nullptr) {
-      TheApp().library()->Recount();
-      CMainFrame::Install(std::make_unique<CMainFrame>(), &suite_.host, kRect);
-    }
-    return *MainFrame();
+    return Library().AddRecord(RecordFor(path, flags | 8), nullptr);
   }
 
   // Focuses and selects the item of the record alone.
@@ -135,14 +121,8 @@ class DetailsCommands : public AlbumFixture {
     return Frame().items().FocusedItem();
   }
 
-  void Command(UINT id) { Frame().SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-  bool Enabled(UINT id) {
-    CCmdUI ui(id);
-    Frame().OnCmdMsg(id, &ui);
-    return ui.enabled();
-  }
+  bool Enabled(UINT id) { return State(id).enabled(); }
 
-  std::string album_;
   std::vector<std::string> opened_;
   bool launches_ = true;
   std::vector<Shown> shown_;

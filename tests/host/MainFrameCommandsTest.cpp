@@ -12,29 +12,12 @@
 #include "resources/CommandIds.h"
 #include "resources/DialogTemplates.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/support/FrameFixture.h"
 
 namespace {
 
-constexpr RECT kRect{0, 0, 800, 600};
-
-class MainFrameCommands : public AlbumFixture {
+class MainFrameCommands : public FrameFixture {
  protected:
-  void SetUp() override {
-    // Each test is its own user, so no test sees the view settings another wrote.
-    user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-    TheApp().OpenUserAlbum();
-    album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
-  }
-  void TearDown() override {
-    win::SetDialogResponder(nullptr);
-    if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
-    AlbumFixture::TearDown();
-  }
-
-  CPhotoManager& Library() { return *TheApp().library(); }
-
   // A photo file in the album and its record.
   CPhotoItem* Photo(const std::string& name, uint32_t favourites = 0) {
     const std::string path = album_ + "/Pc/" + name;
@@ -43,22 +26,6 @@ class MainFrameCommands : public AlbumFixture {
     PhotoFileRecord record = RecordFor(path, 4 | 8);
     record.favourites = favourites;
     return Library().AddRecord(record, nullptr);
-  }
-
-  CMainFrame& Frame() {
-    if (MainFrame() == nullptr) {
-      Library().Recount();
-      CMainFrame::Install(std::make_unique<CMainFrame>(), &suite_.host, kRect);
-    }
-    return *MainFrame();
-  }
-
-  void Command(UINT id) { Frame().SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
-  CCmdUI State(UINT id) {
-    CCmdUI ui(id);
-    Frame().OnCmdMsg(id, &ui);
-    return ui;
   }
 
   // Selects the items whose titles are given.
@@ -86,7 +53,6 @@ class MainFrameCommands : public AlbumFixture {
 
   std::string Box(size_t i) const { return i < boxes_.size() ? boxes_[i].text : ""; }
 
-  std::string album_;
   int listsShown_ = 0;
 };
 

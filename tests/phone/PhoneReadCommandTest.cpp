@@ -23,6 +23,7 @@
 #include "resources/CommandIds.h"
 #include "resources/DialogTemplates.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/support/FrameFixture.h"
 #include "tests/support/HostIndexTree.h"
 
 namespace {
@@ -38,15 +39,11 @@ void ForgetReadSettings() {
 
 constexpr const char* kBurstComposite = "NOVA_20240503_120000(連写)";
 
-class PhoneReadCommand : public AlbumFixture {
+class PhoneReadCommand : public FrameFixture {
  protected:
   void SetUp() override {
-    user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-    TheApp().OpenUserAlbum();
+    ASSERT_NO_FATAL_FAILURE(FrameFixture::SetUp());
     ForgetReadSettings();
-    album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
     work_ = TheApp().GetPath(CHarboPhotoApp::Path::kWorkFolder);
     ASSERT_TRUE(hostTree_.Connect(suite_.context));
     phone_ = temp_.file("phone");
@@ -56,29 +53,15 @@ class PhoneReadCommand : public AlbumFixture {
     phonelib::SetPhoneFolder(phone_);
   }
   void TearDown() override {
-    if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
+    DestroyFrame();
     hostTree_.Disconnect();
     phonelib::SetPhoneFolder("");
-    AlbumFixture::TearDown();
+    FrameFixture::TearDown();
   }
 
-  CPhotoManager& Library() { return *TheApp().library(); }
-
-  // What the host does on the tree setting and the window creation.
-  CMainFrame& Frame() {
-    if (MainFrame() != nullptr) return *MainFrame();
-    Library().Recount();
+  // What the host does on the tree setting, before the window's creation.
+  void BeforeInstall() override {
     indextree::Build(&tree_, indextree::CategoriesOf(&Library()), TheApp().RememberedCategory());
-    CMainFrame::Install(std::make_unique<CMainFrame>(), &suite_.host, RECT{0, 0, 800, 600});
-    return *MainFrame();
-  }
-
-  void Command(UINT id) { Frame().SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
-  CCmdUI State(UINT id) {
-    CCmdUI ui(id);
-    Frame().OnCmdMsg(id, &ui);
-    return ui;
   }
 
   // Pumps until the frame has handled the read's completion.
@@ -128,7 +111,6 @@ class PhoneReadCommand : public AlbumFixture {
     return titles;
   }
 
-  std::string album_;
   std::string work_;
   std::string phone_;
   HostIndexTree hostTree_;

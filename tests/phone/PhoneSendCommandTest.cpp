@@ -22,19 +22,16 @@
 #include "resources/DialogTemplates.h"
 #include "tests/images/TestPictures.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/support/FrameFixture.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class PhoneSendCommand : public AlbumFixture {
+class PhoneSendCommand : public FrameFixture {
  protected:
   void SetUp() override {
-    user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-    TheApp().OpenUserAlbum();
-    album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
+    ASSERT_NO_FATAL_FAILURE(FrameFixture::SetUp());
     phone_ = temp_.file("phone");
     fs::create_directories(phone_ + "/data");
     fs::create_directories(phone_ + "/external");
@@ -42,9 +39,9 @@ class PhoneSendCommand : public AlbumFixture {
     phonelib::SetPhoneFolder(phone_);
   }
   void TearDown() override {
-    if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
+    DestroyFrame();
     phonelib::SetPhoneFolder("");
-    AlbumFixture::TearDown();
+    FrameFixture::TearDown();
   }
 
   void Profile(uint32_t internalLimit) {
@@ -57,19 +54,12 @@ class PhoneSendCommand : public AlbumFixture {
     const std::string path = album_ + "/Pc/" + name;
     fileio::CreateFolderPath(album_ + "/Pc", false);
     testpictures::Write(testpictures::Photo(width, height), path, "JPEG", 95);
-    CPhotoItem* photo = TheApp().library()->AddRecord(RecordFor(path, 4 | 8), &a);
+    CPhotoItem* photo = Library().AddRecord(RecordFor(path, 4 | 8), &a);
     photo->SetSelected(1);
     return photo;
   }
 
-  CMainFrame& Frame() {
-    if (MainFrame() == nullptr) {
-      TheApp().library()->Recount();
-      CMainFrame::Install(std::make_unique<CMainFrame>(), &suite_.host, RECT{0, 0, 800, 600});
-      MainFrame()->RebuildItems(SearchCriteria{});
-    }
-    return *MainFrame();
-  }
+  void AfterInstall() override { MainFrame()->RebuildItems(SearchCriteria{}); }
 
   // The send command with the dialog's choices, pumped until the write has ended.
   // With untickAll, Ctrl+A and Space in the list first untick every photo.
@@ -103,7 +93,7 @@ class PhoneSendCommand : public AlbumFixture {
       if (!d.ended()) d.SendMessage(WM_COMMAND, IDCANCEL, 0);
       return IDCANCEL;
     });
-    Frame().SendMessage(WM_COMMAND, MAKEWPARAM(cmd::kSendToPhone, 0), 0);
+    Command(cmd::kSendToPhone);
     for (int round = 0; round < 5000 && Frame().sendPending(); ++round) PumpMessages();
     ASSERT_FALSE(Frame().sendPending());
   }
@@ -126,7 +116,7 @@ class PhoneSendCommand : public AlbumFixture {
     return fileio::Exists(work + "/Update(0)");
   }
 
-  std::string album_, phone_;
+  std::string phone_;
   intptr_t confListAnswer_ = IDOK;
   int tooLarge_ = -1;
   bool sizeEnabled_ = false;

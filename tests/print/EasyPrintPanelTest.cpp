@@ -17,27 +17,23 @@
 #include "resources/CommandIds.h"
 #include "resources/EasyPrintPanel.h"
 #include "tests/print/FilePrintFixture.h"
+#include "tests/support/FrameFixture.h"
 
 namespace {
 
-constexpr RECT kRect{0, 0, 1000, 700};
-
-class EasyPrintPanel : public AlbumFixture {
+class EasyPrintPanel : public FrameFixture {
  protected:
+  EasyPrintPanel() { frameRect_ = RECT{0, 0, 1000, 700}; }
+
   void SetUp() override {
-    user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-    TheApp().OpenUserAlbum();
-    album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
+    ASSERT_NO_FATAL_FAILURE(FrameFixture::SetUp());
     CPrintManager& manager = TheApp().printManager();
     ASSERT_TRUE(manager.Start(false));
     ASSERT_TRUE(manager.printer().SelectPrinter(printsys::FilePrinterName()));
   }
   void TearDown() override {
     shell::SetFileDialogResponderForTest(nullptr);
-    if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
-    AlbumFixture::TearDown();
+    FrameFixture::TearDown();
   }
 
   // Photos (kind 4) or movies (kind 8) in the album, named p1.jpg, p2.jpg, ...
@@ -47,19 +43,11 @@ class EasyPrintPanel : public AlbumFixture {
       const std::string path = album_ + "/Pc/" + (kind == 4 ? "p" : "m") + std::to_string(++made_) +
                                (kind == 4 ? ".jpg" : ".3gp");
       WriteBytes(path, "jpeg");
-      TheApp().library()->AddRecord(RecordFor(path, kind), nullptr);
+      Library().AddRecord(RecordFor(path, kind), nullptr);
     }
   }
 
-  CMainFrame& Frame() {
-    if (MainFrame() == nullptr) {
-      TheApp().library()->Recount();
-      CMainFrame::Install(std::make_unique<CMainFrame>(), &suite_.host, kRect);
-    }
-    return *MainFrame();
-  }
   CHarboPhotoPrintView& Panel() { return Frame().easyPrint(); }
-  void Command(UINT id) { Frame().SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
   void Click(UINT id) { Panel().SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
   void Choose(UINT id, int index) {
     auto* box = dynamic_cast<CComboBox*>(Panel().Control(id));
@@ -86,7 +74,6 @@ class EasyPrintPanel : public AlbumFixture {
     return {-2, -2};
   }
 
-  std::string album_;
   int made_ = 0;
 };
 

@@ -19,6 +19,7 @@
 #include "resources/DialogTemplates.h"
 #include "tests/images/TestPictures.h"
 #include "tests/library/LibraryTestSupport.h"
+#include "tests/support/FrameFixture.h"
 #include "transfer/CDlgImageExport.h"
 #include "transfer/CDlgImageImport.h"
 
@@ -26,27 +27,19 @@ namespace {
 
 using cp932::Lit;
 
-constexpr RECT kRect{0, 0, 800, 600};
 constexpr fileio::FileTime kShot{1246406400, 0};  // 2009-07-01 00:00 UTC
 
-class TransferCommands : public AlbumFixture {
+class TransferCommands : public FrameFixture {
  protected:
   void SetUp() override {
-    user_ = testing::UnitTest::GetInstance()->current_test_info()->name();
-    AlbumFixture::SetUp();
-    ASSERT_TRUE(Initialise());
-    TheApp().OpenUserAlbum();
-    album_ = TheApp().GetPath(CHarboPhotoApp::Path::kAlbumFolder);
+    ASSERT_NO_FATAL_FAILURE(FrameFixture::SetUp());
     boxAnswer_ = IDNO;
   }
   void TearDown() override {
     shell::SetFileDialogResponderForTest(nullptr);
     shell::SetLauncherForTest(nullptr);
-    if (CMainFrame* frame = MainFrame()) frame->DestroyWindow();
-    AlbumFixture::TearDown();
+    FrameFixture::TearDown();
   }
-
-  CPhotoManager& Library() { return *TheApp().library(); }
 
   // A JPEG photo of the album, selected in the view, shot in the given year and month.
   CPhotoItem* Photo(const std::string& name, uint16_t year, uint16_t month, int16_t rotation = 0) {
@@ -64,15 +57,8 @@ class TransferCommands : public AlbumFixture {
     return photo;
   }
 
-  void Command(UINT id) {
-    if (MainFrame() == nullptr) {
-      Library().Recount();
-      CMainFrame::Install(std::make_unique<CMainFrame>(), &suite_.host, kRect);
-      // The view shows every photo, whatever its date, as a search for all of them does.
-      MainFrame()->RebuildItems(SearchCriteria{});
-    }
-    MainFrame()->SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
-  }
+  // The view shows every photo, whatever its date, as a search for all of them does.
+  void AfterInstall() override { MainFrame()->RebuildItems(SearchCriteria{}); }
 
   // Runs the export command with the folder and options typed in the dialog; the dialog
   // is closed afterwards as a person would.
@@ -94,8 +80,6 @@ class TransferCommands : public AlbumFixture {
     for (const auto& box : boxes_) texts.push_back(box.text);
     return texts;
   }
-
-  std::string album_;
 };
 
 TEST_F(TransferCommands, ExportSortsIntoYearMonthFoldersBurnsInAdjustmentsAndKeepsWhatIsThere) {
