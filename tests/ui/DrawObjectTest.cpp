@@ -38,24 +38,6 @@ bool SameFont(const LOGFONTA& a, const LOGFONTA& b) {
 
 }  // namespace
 
-TEST(DrawObject, BuiltInColoursAreTheGreenScheme) {
-  CDrawObject draw;
-  EXPECT_EQ(draw.GetColor(111), RGB(127, 195, 28));
-  EXPECT_EQ(draw.GetColor(kSelect), RGB(255, 221, 51));
-  EXPECT_EQ(draw.GetColor(120), RGB(167, 224, 81));
-  EXPECT_EQ(draw.GetColor(125), RGB(255, 255, 255));
-  EXPECT_EQ(draw.GetColor(128), RGB(95, 146, 21));
-  EXPECT_EQ(draw.GetColor(132), RGB(255, 126, 34));
-  EXPECT_EQ(draw.GetColor(135), RGB(62, 80, 39));
-  EXPECT_EQ(draw.GetColor(170), RGB(0, 0, 255));
-  EXPECT_EQ(draw.GetColor(172), RGB(255, 0, 0));
-  EXPECT_EQ(draw.GetColor(175), RGB(255, 128, 128));
-  EXPECT_EQ(draw.GetColor(185), RGB(67, 89, 36));
-  EXPECT_EQ(draw.GetColor(187), RGB(67, 89, 36));
-  EXPECT_EQ(draw.GetColor(209), RGB(245, 245, 207));
-  EXPECT_EQ(draw.GetColor(214), RGB(127, 195, 28));
-}
-
 TEST(DrawObject, UnlistedIndicesTakeTheSystemColour) {
   CDrawObject draw;
   EXPECT_EQ(draw.GetColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOW));
