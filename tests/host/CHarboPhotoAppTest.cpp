@@ -237,11 +237,6 @@ class AppSettings : public AlbumFixture {
   }
 };
 
-TEST_F(AppSettings, MissingValuesGiveTheirDefaults) {
-  EXPECT_EQ(TheApp().ReadInt("Main", "Sort", 2), 2);
-  EXPECT_EQ(TheApp().ReadText("Main", "Name", "none"), "none");
-}
-
 TEST_F(AppSettings, NumbersAndTextsRoundTripUnderTheAlbumKey) {
   CHarboPhotoApp& app = TheApp();
   ASSERT_TRUE(app.WriteInt("Main", "Sort", static_cast<int>(0x80000001u)));

@@ -69,12 +69,3 @@ TEST_F(ModalWrappers, ADialogWithoutASuiteContextIsNotShown) {
   EXPECT_EQ(dialog.DoModal(), -1);
   EXPECT_EQ(shown, 0);
 }
-
-TEST_F(ModalWrappers, TheWaitDialogIsBuiltFromItsLayout) {
-  win::SetDialogResponder([&](CDialog& dialog) -> intptr_t {
-    EXPECT_EQ(dialog.GetWindowText(), cp932::Lit("ケータイデータバックアップ"));
-    return IDCANCEL;
-  });
-  CCDialogExPh dialog(24030, &suite_.host);
-  dialog.DoModal();
-}
