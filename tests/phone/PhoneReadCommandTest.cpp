@@ -222,17 +222,6 @@ TEST_F(PhoneReadCommand, APhoneWithoutExternalMemoryIsReadFromItsDataFolderOnly)
   EXPECT_EQ(Library().count(), 10) << "8 photos, a movie and the burst composite";
 }
 
-TEST_F(PhoneReadCommand, HiddenFoldersHiddenFilesAndEmptyFilesStayOnThePhone) {
-  fs::create_directories(Area(1) + "/DCIM/.thumbnails");
-  fs::copy_file(Area(1) + "/NOVA_20230805_181530.jpg", Area(1) + "/DCIM/.thumbnails/t1.jpg");
-  fs::copy_file(Area(1) + "/NOVA_20230805_181530.jpg", Area(2) + "/.trashed-1700000000-x.jpg");
-  WriteBytes(Area(1) + "/DCIM/empty.jpg", "");
-  Read();
-  EXPECT_EQ(Library().count(), 14);
-  EXPECT_EQ(Record("t1"), nullptr);
-  EXPECT_EQ(Record("empty"), nullptr);
-}
-
 TEST_F(PhoneReadCommand, TheReadRunsAsTheAlbumsPhoneOperationWhileTheCommandsWait) {
   Command(cmd::kReadFromPhone);
   ASSERT_TRUE(Frame().readPending());

@@ -47,14 +47,6 @@ class PhoneReadRequest : public LibraryFixture {
   }
 };
 
-TEST_F(PhoneReadRequest, SettingsStartFromTheirDefaults) {
-  CRegReadOption option;
-  option.Load();
-  EXPECT_EQ(option.storageArea, 3);
-  EXPECT_EQ(option.fileDisp, 1);
-  EXPECT_EQ(option.types, (std::array<uint8_t, 5>{1, 1, 1, 1, 1}));
-}
-
 TEST_F(PhoneReadRequest, SettingsReadAStorageAreaThatNamesNoAreaAsBoth) {
   CRegReadOption option;
   for (int stored : {0, 4, 7, -1}) {
