@@ -32,30 +32,7 @@ TEST_F(PrintStyleList, AnEmptyRegistryGivesTheBuiltInStylesAndWritesTheirCount) 
   ASSERT_EQ(list_.count(), 10);
   EXPECT_EQ(list_.currentIndex(), 0);
   EXPECT_EQ(RawInt("Print", "FormatCount"), 10);
-  EXPECT_EQ(list_.Get(0)->name, Lit("10枚印刷"));
-  EXPECT_EQ(list_.Get(9)->name, Lit("L版印刷"));
   EXPECT_EQ(list_.Get(10), nullptr);
-  const CPrintParam& five = list_.Get(2)->paramMain;
-  EXPECT_EQ(five.cols * 10 + five.rows, 23);
-  EXPECT_EQ(five.indexEvenRowShunt, 1);
-  EXPECT_EQ(five.photoOption.memoAlternate, 0);
-  EXPECT_EQ(list_.Get(1)->paramMain.photoOption.memoAlternate, 1);
-  const CPrintFormat& fit = *list_.Get(4);
-  EXPECT_EQ(fit.paper.sizeId, CPrintPaper::kPostcard);
-  EXPECT_EQ(fit.paper.spaceTop, 0);
-  EXPECT_EQ(fit.paramMain.photoOption.memoVisible, 0);
-  EXPECT_EQ(fit.paramMain.indexEvenRowShunt, 0);
-  const CPrintFormat& calendar = *list_.Get(7);
-  EXPECT_EQ(calendar.attr, CPrintFormat::kCalendar);
-  EXPECT_EQ(calendar.paramMain.calendarMonthCount, 6);
-  EXPECT_EQ(calendar.paramMain.calendarStartYear, -1);
-  EXPECT_EQ(calendar.paramMain.calendarStartMonth, -1);
-  EXPECT_EQ(calendar.paramMain.cols * 10 + calendar.paramMain.rows, 21);
-  const CPrintFormat& postcard = *list_.Get(9);
-  EXPECT_EQ(postcard.attr, CPrintFormat::kSeal);
-  EXPECT_EQ(postcard.paper.spaceLeft, 0);
-  EXPECT_EQ(postcard.paramMain.autoPhotoSize, 1);
-  EXPECT_EQ(postcard.paramMain.photoOption.scaleOver, 1);
 }
 
 TEST_F(PrintStyleList, TheBuiltInLabelStyleHasTheGeometryOfTheSixteenLabelSheet) {
